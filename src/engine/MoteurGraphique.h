@@ -1,0 +1,31 @@
+#pragma once
+
+#include "engine/Singleton.h"
+
+#include <vector>
+
+class EntiteGraphique;
+namespace sf { class RenderTarget; }
+
+// Liste de ce qui se dessine dans la frame, triée par profondeur.
+class MoteurGraphique : public Singleton<MoteurGraphique>
+{
+    friend class Singleton<MoteurGraphique>;
+
+public:
+    void Ajouter(EntiteGraphique* entite);
+    void AjouterPermanent(EntiteGraphique* entite);
+    void Retirer(EntiteGraphique* entite);
+    void RetirerPermanent(EntiteGraphique* entite);
+    void Vider(bool tout);
+    void Afficher(sf::RenderTarget& canvas);
+    void AfficherFige(sf::RenderTarget& canvas);
+
+    const std::vector<EntiteGraphique*>& ListeFrame() const { return frame; }
+    const std::vector<EntiteGraphique*>& ListePermanente() const { return permanents; }
+
+private:
+    MoteurGraphique() = default;
+    std::vector<EntiteGraphique*> frame;
+    std::vector<EntiteGraphique*> permanents;
+};
