@@ -1,0 +1,61 @@
+#pragma once
+
+#include "engine/Horloge.h"
+#include "shell/QtSFMLWindow.h"
+
+#include <vector>
+
+class Ecran;
+
+// Le canvas du jeu : écrans, frame, pause et actions des menus.
+class MyQtSFMLWindow : public QtSFMLWindow
+{
+    Q_OBJECT
+
+public:
+    MyQtSFMLWindow(QWidget* parent, const QPoint& position, const QSize& taille);
+    ~MyQtSFMLWindow() override;
+
+    // Durée de la frame précédente, en secondes : le pas de tout mouvement
+    static float DureeFrame() { return dureeFrame; }
+    // Pour les tests : impose la durée de frame
+    static void DefinirDureeFrame(float d) { dureeFrame = d; }
+
+    int EcranCourant() const { return ecranCourant; }
+    bool EnPause() const { return pause; }
+    int Frequence() const { return frequence; }
+    Ecran* EcranNumero(int id) const;
+    // Nombre de frames jouées depuis la création (mesure de la cadence)
+    unsigned long NombreFrames() const { return nombreFrames; }
+
+    // Une frame complète (appelée par l'événement de peinture)
+    void Actualiser() override;
+
+signals:
+    void en_pause(bool coche);
+
+public slots:
+    void Redemarrer();
+    void Interrompre(bool interruption);
+    void ActiverSynchroVerticale(bool synchro);
+    void SetLimiteFramerate();
+    void DesactiverSon(bool son);
+    void OuvrirMenuVolume();
+    void ChoisirClavier();
+    void ChoisirManette();
+    void OuvrirMenuControleur();
+
+protected:
+    void Initialiser() override;
+
+private:
+    void ChangerEcran();
+
+    std::vector<Ecran*> ecrans;
+    int ecranCourant;
+    int frequence;
+    bool pause;
+    Horloge horloge;
+    static float dureeFrame;
+    unsigned long nombreFrames;
+};
