@@ -589,6 +589,7 @@ std::vector<Planche> DessinEnnemis::Toutes()
     };
     Robot("coccinelle.png", 400, 100, 100, 100, 4, 62, 50, Coccinelle);
     Robot("crabe.png", 600, 100, 100, 100, 6, 50, 50, Crabe);
+    t.back().cadres.erase(t.back().cadres.begin() + 4); // la colonne 4 ne sert pas
     Robot("guepe.png", 1024, 160, 128, 160, 8, 64, 80, Guepe);
     Robot("cameleon.png", 200, 100, 100, 100, 2, 50, 50, Cameleon);
     Robot("poisson.png", 400, 100, 100, 100, 4, 50, 50, Poisson);

@@ -276,7 +276,7 @@ bool PoseCase(int heros, int l, int c, Pose& p, cairo_t* cr, bool avant)
             p.brasAr[0] = 140 - 25 * s; p.brasAr[1] = -30 + 10 * s;
             p.jambeAv[0] = 60 - 25 * s; p.jambeAv[1] = -80 + 20 * s;
             p.jambeAr[0] = 60 + 25 * s; p.jambeAr[1] = -80 - 20 * s;
-            p.dy = 2 * s - 2;
+            p.dy = 3 * std::cos(phi) - 2;
             p.yeux = Pose::PLISSES;
             p.bouche = Pose::SERREE;
             p.queue = -30;

@@ -3,7 +3,11 @@
 #include "Catalogue.h"
 #include "Dessin.h"
 
+#include <png.h>
+
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <map>
@@ -19,6 +23,54 @@ bool Generateur::CreerDossiers(const std::string& chemin)
             mkdir(d.c_str(), 0755);
     }
     return true;
+}
+
+bool Generateur::EcrirePng(cairo_surface_t* s, const std::string& fichier)
+{
+    // toujours en RVBA 8 bits non entrelacé, même quand l'image est opaque
+    const int l = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    const int pas = cairo_image_surface_get_stride(s);
+    const unsigned char* donnees = cairo_image_surface_get_data(s);
+    FILE* f = std::fopen(fichier.c_str(), "wb");
+    if (!f)
+        return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info || setjmp(png_jmpbuf(png)))
+    {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(f);
+        return false;
+    }
+    png_init_io(png, f);
+    png_set_IHDR(png, info, l, h, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<unsigned char> ligne(4 * l);
+    for (int y = 0; y < h; ++y)
+    {
+        const uint32_t* src = reinterpret_cast<const uint32_t*>(donnees + y * pas);
+        for (int x = 0; x < l; ++x)
+        {
+            // ARGB prémultiplié vers RVBA direct
+            uint32_t p = src[x];
+            unsigned a = p >> 24, r = (p >> 16) & 255, v = (p >> 8) & 255, b = p & 255;
+            if (a > 0 && a < 255)
+            {
+                r = (r * 255 + a / 2) / a;
+                v = (v * 255 + a / 2) / a;
+                b = (b * 255 + a / 2) / a;
+            }
+            ligne[4 * x] = (unsigned char)std::min(255u, r);
+            ligne[4 * x + 1] = (unsigned char)std::min(255u, v);
+            ligne[4 * x + 2] = (unsigned char)std::min(255u, b);
+            ligne[4 * x + 3] = (unsigned char)a;
+        }
+        png_write_row(png, ligne.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return std::fclose(f) == 0;
 }
 
 bool Generateur::DessinerPlanche(const Planche& p, const std::string& donnees)
@@ -41,7 +93,7 @@ bool Generateur::DessinerPlanche(const Planche& p, const std::string& donnees)
     cairo_surface_flush(s);
     std::string fichier = donnees + "/" + p.chemin;
     CreerDossiers(fichier);
-    bool ok = cairo_surface_write_to_png(s, fichier.c_str()) == CAIRO_STATUS_SUCCESS;
+    bool ok = EcrirePng(s, fichier);
     cairo_surface_destroy(s);
     if (!ok)
         std::cerr << "Impossible d'écrire l'image : " << fichier << std::endl;

@@ -13,5 +13,6 @@ public:
     static bool DessinerPlanche(const Planche& p, const std::string& donnees);
     static bool PlanchesContact(const std::vector<Planche>& planches, const std::string& donnees,
                                 const std::string& dossier);
+    static bool EcrirePng(cairo_surface_t* s, const std::string& fichier);
     static bool CreerDossiers(const std::string& chemin);
 };
