@@ -162,6 +162,18 @@ void Dessin::Texte(cairo_t* cr, const std::string& s, double x, double y, double
     cairo_restore(cr);
 }
 
+double Dessin::LargeurTexte(cairo_t* cr, const std::string& s, double taille, bool gras)
+{
+    cairo_save(cr);
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
+                           gras ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, taille);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr, s.c_str(), &e);
+    cairo_restore(cr);
+    return e.x_advance;
+}
+
 void Dessin::Reflet(cairo_t* cr, double x, double y, double rx, double ry, double alpha)
 {
     Ellipse(cr, x, y, rx, ry, -30);

@@ -38,6 +38,7 @@ public:
     static void Texte(cairo_t* cr, const std::string& s, double x, double y, double taille,
                       const Teinte& fond, const Teinte& trait, double epaisseur, bool centre = true,
                       bool gras = true);
+    static double LargeurTexte(cairo_t* cr, const std::string& s, double taille, bool gras = true);
     static void Reflet(cairo_t* cr, double x, double y, double rx, double ry, double alpha = 0.55);
     // nombre pseudo-aléatoire 0..1 (rand)
     static double Hasard();

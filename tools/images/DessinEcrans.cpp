@@ -20,10 +20,14 @@ Planche Nouvelle(const std::string& chemin, int l, int h)
 
 void Marque(cairo_t* cr, double x, double y, double taille)
 {
-    // nom du jeu en deux couleurs
-    Dessin::Texte(cr, "VANTO", x - taille * 1.6, y, taille, Teinte(70, 140, 255), Teinte(10, 20, 60), taille / 10);
-    Dessin::Texte(cr, "&", x, y, taille * 0.8, Teinte(255, 210, 40), Teinte(60, 40, 0), taille / 12);
-    Dessin::Texte(cr, "TORMUNDO", x + taille * 2.1, y, taille, Teinte(240, 60, 50), Teinte(60, 8, 8), taille / 10);
+    // nom du jeu en deux couleurs, centré sur x
+    const double l1 = Dessin::LargeurTexte(cr, "VANTO", taille), l2 = Dessin::LargeurTexte(cr, "&", taille * 0.8);
+    const double l3 = Dessin::LargeurTexte(cr, "TORMUNDO", taille), e = taille * 0.3;
+    double x0 = x - (l1 + l2 + l3 + 2 * e) / 2;
+    Dessin::Texte(cr, "VANTO", x0 + l1 / 2, y, taille, Teinte(70, 140, 255), Teinte(10, 20, 60), taille / 10);
+    Dessin::Texte(cr, "&", x0 + l1 + e + l2 / 2, y, taille * 0.8, Teinte(255, 210, 40), Teinte(60, 40, 0), taille / 12);
+    Dessin::Texte(cr, "TORMUNDO", x0 + l1 + l2 + 2 * e + l3 / 2, y, taille, Teinte(240, 60, 50), Teinte(60, 8, 8),
+                  taille / 10);
 }
 
 void Accueil(cairo_t* cr, int heros)
@@ -35,13 +39,13 @@ void Accueil(cairo_t* cr, int heros)
     // le héros choisi, en grand, à gauche ou à droite (le menu reste libre au centre)
     cairo_save(cr);
     double x = heros == 0 ? 150 : 490;
-    cairo_translate(cr, x, 250);
+    cairo_translate(cr, x, 268);
     if (heros == 1)
         cairo_scale(cr, -1, 1);
     Dessin::Cercle(cr, 0, 10, 96);
     Dessin::Source(cr, Teinte(255, 255, 255, 60));
     cairo_fill(cr);
-    DessinHeros::Portrait(cr, heros, 3.0);
+    DessinHeros::Portrait(cr, heros, 2.7);
     cairo_restore(cr);
 }
 } // namespace

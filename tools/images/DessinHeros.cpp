@@ -402,10 +402,17 @@ void DessinHeros::Portrait(cairo_t* cr, int heros, double echelle)
 {
     cairo_save(cr);
     cairo_scale(cr, echelle, echelle);
-    Pose p = Marche(M_PI / 2, 50, true);
-    p.lacet = 25;
-    p.bouche = Pose::SOURIRE;
-    p.brasAv[0] = 120; p.brasAv[1] = 10;
+    // pose de présentation : trois quarts, un bras levé
+    Pose p = Debout();
+    p.lacet = 30;
+    p.tronc = 6;
+    p.brasAv[0] = 70; p.brasAv[1] = 95;
+    p.brasAr[0] = -30; p.brasAr[1] = 40;
+    p.jambeAv[0] = 18; p.jambeAv[1] = -12;
+    p.jambeAr[0] = -12; p.jambeAr[1] = -6;
+    p.echarpe = 0.9;
+    p.bouche = Pose::OUVERTE;
+    AncrerPieds(p);
     Silhouette::Dessiner(cr, heros, p);
     cairo_restore(cr);
 }

@@ -45,12 +45,20 @@ void BandeEau(cairo_t* cr, double y, double h, int rang, int colonne)
 
 void Nuage(cairo_t* cr, double x, double y, double l)
 {
-    for (int k = 0; k < 5; ++k)
-    {
-        double cx = x + l * (k - 2) / 5.0, r = l * (k == 2 ? 0.22 : 0.16);
-        Dessin::Cercle(cr, cx, y - (k == 2 ? r * 0.5 : 0), r);
-    }
-    Dessin::Remplir(cr, Teinte(255, 255, 255, 235), Teinte(170, 200, 240), 2);
+    // contour commun puis remplissage : un seul trait autour du nuage
+    auto Chemin = [&]() {
+        for (int k = 0; k < 5; ++k)
+        {
+            double cx = x + l * (k - 2) / 5.0, r = l * (k == 2 ? 0.22 : 0.16);
+            Dessin::Cercle(cr, cx, y - (k == 2 ? r * 0.5 : 0), r);
+        }
+        Dessin::Ellipse(cr, x, y + l * 0.06, l * 0.45, l * 0.1, 0);
+    };
+    Chemin();
+    Dessin::Tracer(cr, Teinte(170, 200, 240), 4);
+    Chemin();
+    Dessin::Source(cr, Teinte(255, 255, 255, 240));
+    cairo_fill(cr);
 }
 
 void Etoiles(cairo_t* cr, int l, int h, int n, double alpha)
