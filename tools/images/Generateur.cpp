@@ -192,6 +192,50 @@ bool Generateur::PlanchesContact(const std::vector<Planche>& planches, const std
     return ok;
 }
 
+bool Generateur::ApercuChoixHeros(const std::string& donnees, const std::string& fichier)
+{
+    cairo_surface_t* fond = cairo_image_surface_create_from_png((donnees + "/png/accueil/ecran.png").c_str());
+    cairo_surface_t* h[2] = {
+        cairo_image_surface_create_from_png((donnees + "/png/game/personnages/heros/vanto.png").c_str()),
+        cairo_image_surface_create_from_png((donnees + "/png/game/personnages/heros/tormundo.png").c_str())};
+    bool ok = cairo_surface_status(fond) == CAIRO_STATUS_SUCCESS && cairo_surface_status(h[0]) == CAIRO_STATUS_SUCCESS
+              && cairo_surface_status(h[1]) == CAIRO_STATUS_SUCCESS;
+    if (ok)
+    {
+        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 640, 480);
+        cairo_t* cr = cairo_create(s);
+        cairo_set_source_surface(cr, fond, 0, 0);
+        cairo_paint(cr);
+        const double x[2] = {245, 395};
+        const Teinte nom[2] = {Teinte(0, 64, 255), Teinte(255, 32, 32)};
+        for (int k = 0; k < 2; ++k)
+        {
+            // cadre du héros en surbrillance (le premier), image de la deuxième rangée
+            if (k == 0)
+            {
+                cairo_rectangle(cr, x[k] - 70, 160, 140, 160);
+                Dessin::Remplir(cr, Teinte(255, 255, 255, 32), Teinte(255, 255, 255), 2);
+            }
+            cairo_save(cr);
+            cairo_rectangle(cr, x[k] - 80, 160, 160, 160);
+            cairo_clip(cr);
+            int colonne = k == 0 ? 3 : 0;
+            cairo_set_source_surface(cr, h[k], x[k] - 80 - colonne * 160, 160 - (k == 0 ? 160 : 0));
+            cairo_paint(cr);
+            cairo_restore(cr);
+            Dessin::Texte(cr, k == 0 ? "vanto" : "tormundo", x[k], 295, 20, nom[k], Teinte(), 0);
+        }
+        cairo_destroy(cr);
+        CreerDossiers(fichier);
+        ok = EcrirePng(s, fichier);
+        cairo_surface_destroy(s);
+    }
+    cairo_surface_destroy(fond);
+    cairo_surface_destroy(h[0]);
+    cairo_surface_destroy(h[1]);
+    return ok;
+}
+
 int Generateur::Generer(const std::string& donnees, const std::string& contacts, const std::string& filtre)
 {
     std::vector<Planche> toutes = Catalogue::Toutes();
@@ -205,6 +249,8 @@ int Generateur::Generer(const std::string& donnees, const std::string& contacts,
             choisies.push_back(p);
         }
     if (!contacts.empty() && !PlanchesContact(choisies, donnees, contacts))
+        ++erreurs;
+    if (!contacts.empty() && filtre.empty() && !ApercuChoixHeros(donnees, contacts + "/apercu-choix-heros.png"))
         ++erreurs;
     return erreurs;
 }

@@ -14,5 +14,7 @@ public:
     static bool PlanchesContact(const std::vector<Planche>& planches, const std::string& donnees,
                                 const std::string& dossier);
     static bool EcrirePng(cairo_surface_t* s, const std::string& fichier);
+    // aperçu de l'écran de choix du héros, composé à partir des images générées
+    static bool ApercuChoixHeros(const std::string& donnees, const std::string& fichier);
     static bool CreerDossiers(const std::string& chemin);
 };

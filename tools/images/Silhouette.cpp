@@ -361,7 +361,7 @@ void Silhouette::Dessiner(cairo_t* cr, int heros, const Pose& p)
         P3 q0{hanche.x - 6 * std::cos(p.tronc * RAD), hanche.y + 1, 0};
         double aq = (p.queue + (heros != 1 ? 60 : 75)) * RAD;
         double lq = heros != 1 ? 13 : 24;
-        P3 q1{q0.x - lq * std::sin(aq), q0.y - lq * std::cos(aq) * 0.6 + 4, 0};
+        P3 q1{q0.x - lq * std::sin(aq), q0.y - lq * std::cos(aq) * 0.6 + (heros != 1 ? 4 : -12), 0};
         pieces.push_back({-4 * pr.cl * 0 - 6 + pr.Z(q0) - 1, [=, &c, &cr]() {
             auto a = S(q0), b = S(q1);
             if (heros != 1)
@@ -380,11 +380,12 @@ void Silhouette::Dessiner(cairo_t* cr, int heros, const Pose& p)
                 double mx = (a.first + b.first) / 2, my = (a.second + b.second) / 2 - 4;
                 cairo_move_to(cr, a.first, a.second);
                 cairo_curve_to(cr, mx, my - 6, mx, my + 4, b.first, b.second);
-                Dessin::Tracer(cr, c.trait, 12);
+                Dessin::Tracer(cr, c.trait, 14);
                 cairo_move_to(cr, a.first, a.second);
                 cairo_curve_to(cr, mx, my - 6, mx, my + 4, b.first, b.second);
-                Dessin::Tracer(cr, c.corps, 9);
-                Dessin::Cercle(cr, b.first, b.second, 5);
+                Dessin::Tracer(cr, c.corps, 11);
+                double ang = std::atan2(b.second - my, b.first - mx) / RAD;
+                Dessin::Ellipse(cr, b.first, b.second, 7, 5, ang);
                 Dessin::Remplir(cr, c.ventre, c.trait, 1.8);
             }
         }});
