@@ -177,7 +177,7 @@ void RobotTete(cairo_t* cr)
     Dessin::Remplir(cr, Teinte(255, 230, 60), TRAIT, 0);
     for (int k = 0; k < 3; ++k)
         Rivet(cr, -20 + 12 * k, 0);
-    Dessin::Polygone(cr, {4, -34, 12, -44, 16, -34});
+    Dessin::Polygone(cr, {4, -34, 10, -39, 16, -34});
     Dessin::Remplir(cr, ACIER, TRAIT, 1.5);
 }
 

@@ -387,9 +387,33 @@ std::vector<Planche> DessinZones::Decors()
         cairo_curve_to(cr, 0, 60, -250, 40, -340, 0);
         cairo_close_path(cr);
         Dessin::RemplirDegrade(cr, Teinte(70, 130, 220), Teinte(30, 70, 160), -60, 60, Teinte(10, 30, 70), 3);
-        cairo_move_to(cr, -200, 30);
-        cairo_curve_to(cr, 0, 50, 200, 44, 290, 20);
-        Dessin::Tracer(cr, Teinte(200, 220, 250), 3);
+        // ventre clair et plis
+        cairo_save(cr);
+        cairo_move_to(cr, -340, 0);
+        cairo_curve_to(cr, -300, -56, 200, -64, 300, -10);
+        cairo_curve_to(cr, 330, 10, 300, 50, 200, 52);
+        cairo_curve_to(cr, 0, 60, -250, 40, -340, 0);
+        cairo_clip(cr);
+        cairo_move_to(cr, -300, 20);
+        cairo_curve_to(cr, -100, 30, 150, 30, 310, 6);
+        cairo_line_to(cr, 310, 80);
+        cairo_line_to(cr, -300, 80);
+        cairo_close_path(cr);
+        Dessin::Source(cr, Teinte(190, 215, 245));
+        cairo_fill(cr);
+        for (int k = 0; k < 4; ++k)
+        {
+            cairo_move_to(cr, -120 + 40 * k, 34 + 2 * k);
+            cairo_curve_to(cr, 0 + 40 * k, 44, 150, 38, 270, 18 + 3 * k);
+        }
+        Dessin::Tracer(cr, Teinte(120, 150, 200), 1.5);
+        cairo_restore(cr);
+        // nageoire
+        Dessin::Polygone(cr, {90, 30, 40, 62, 60, 34});
+        Dessin::Remplir(cr, Teinte(50, 100, 200), Teinte(10, 30, 70), 2.5);
+        // évent et jet
+        Dessin::Ellipse(cr, 160, -44, 6, 2, 0);
+        Dessin::Remplir(cr, Teinte(20, 40, 90), Teinte(), 0);
         Dessin::Polygone(cr, {-336, 0, -380, -40, -372, 0, -380, 40});
         Dessin::Remplir(cr, Teinte(50, 100, 200), Teinte(10, 30, 70), 3);
         Dessin::Cercle(cr, 230, -8, 6);
