@@ -439,6 +439,37 @@ void Vrille(cairo_t* cr, int genre, const Style& s)
         Dessin::Remplir(cr, s.paroi.Sombre(0.2), s.trait, 1.5);
     }
     auto regions = RegionsPleines(genre);
+    // anneaux de l'hélice autour de la piste, sauf dans un couloir de 6 px au-dessus d'elle
+    {
+        Chaine ch, couloir;
+        ch.push_back(t[0].debut);
+        for (auto& q : t) ch.push_back(q.fin);
+        couloir = ch;
+        for (size_t i = ch.size(); i-- > 0;)
+        {
+            sf::Vector2f d = ch[std::min(i + 1, ch.size() - 1)] - ch[i == 0 ? 0 : i - 1];
+            float l = std::hypot(d.x, d.y);
+            couloir.push_back(ch[i] - sf::Vector2f(-d.y, d.x) * (7.f / l));
+        }
+        cairo_save(cr);
+        cairo_rectangle(cr, -400, -400, 800, 800);
+        CheminPolygone(cr, couloir);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_clip(cr);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+        for (size_t i = 1; i + 1 < ch.size(); i += 2)
+        {
+            sf::Vector2f d = ch[i + 1] - ch[i - 1];
+            double ang = std::atan2(d.y, d.x) / M_PI * 180;
+            sf::Vector2f n(-d.y, d.x);
+            n *= 1.f / std::hypot(n.x, n.y);
+            Dessin::Ellipse(cr, ch[i].x + n.x * 18, ch[i].y + n.y * 18, 10, 34, ang);
+            Dessin::Tracer(cr, s.trait.Alpha(200), 6);
+            Dessin::Ellipse(cr, ch[i].x + n.x * 18, ch[i].y + n.y * 18, 10, 34, ang);
+            Dessin::Tracer(cr, s.paroi.Clair(0.2), 3);
+        }
+        cairo_restore(cr);
+    }
     cairo_save(cr);
     Remplissage(cr, regions);
     cairo_clip(cr);
