@@ -1,4 +1,5 @@
 #include "DessinTerrain.h"
+#include "SurfacePlanche.h"
 #include "objects/ContoursPlateforme.h"
 
 #include <cairo.h>
@@ -11,36 +12,7 @@ namespace
 {
 typedef ContoursPlateforme CP;
 
-// planche dessinée en mémoire
-class Surface
-{
-public:
-    explicit Surface(const Planche& p)
-        : s(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, p.largeur, p.hauteur))
-    {
-        cairo_t* cr = cairo_create(s);
-        p.dessiner(cr);
-        cairo_destroy(cr);
-        cairo_surface_flush(s);
-    }
-    ~Surface() { cairo_surface_destroy(s); }
-    int Alpha(double x, double y) const
-    {
-        int ix = (int)std::floor(x), iy = (int)std::floor(y);
-        if (ix < 0 || iy < 0 || ix >= cairo_image_surface_get_width(s) || iy >= cairo_image_surface_get_height(s))
-            return 0;
-        const unsigned char* d = cairo_image_surface_get_data(s) + iy * cairo_image_surface_get_stride(s);
-        return reinterpret_cast<const uint32_t*>(d)[ix] >> 24;
-    }
-    uint32_t Pixel(int x, int y) const
-    {
-        const unsigned char* d = cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s);
-        return reinterpret_cast<const uint32_t*>(d)[x];
-    }
-
-private:
-    cairo_surface_t* s;
-};
+typedef SurfacePlanche Surface;
 
 struct Planches
 {

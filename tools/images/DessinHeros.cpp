@@ -10,17 +10,23 @@ namespace
 const double RAD = M_PI / 180;
 
 // place les pieds au sol (rangée 110 de la cellule : 30 sous l'origine)
-void AncrerPieds(Pose& p, double sol = 23.5)
+void AncrerPieds(Pose& p, double sol = 29.5)
 {
+    // point le plus bas de chaque botte (ellipse 9 x 5 orientée selon le tibia, vue de profil)
     double basMax = -1e9;
     for (int s = 0; s < 2; ++s)
     {
         const double* j = s ? p.jambeAv : p.jambeAr;
-        double y = 11 * std::cos(j[0] * RAD) + 11 * std::cos((j[0] + j[1]) * RAD);
-        basMax = std::max(basMax, y);
+        double cheville = 11 * std::cos(j[0] * RAD) + 11 * std::cos((j[0] + j[1]) * RAD);
+        double ang = (j[0] + j[1]) * RAD;
+        double fy = -std::sin(ang);
+        double th = std::atan2(fy, std::cos(ang));
+        double bas = cheville * p.echelleY + fy * 4 + 1.5
+                     + std::sqrt(std::pow(9 * std::sin(th), 2) + std::pow(5 * std::cos(th), 2));
+        basMax = std::max(basMax, bas);
     }
     // hanche à 8 + dy (échelle 1)
-    p.dy = sol - 8 - basMax * p.echelleY;
+    p.dy = sol - 8 - basMax;
 }
 
 Pose Debout()
