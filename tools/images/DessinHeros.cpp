@@ -18,7 +18,7 @@ void AncrerPieds(Pose& p, double sol = 29.5)
     {
         const double* j = s ? p.jambeAv : p.jambeAr;
         double cheville = 11 * std::cos(j[0] * RAD) + 11 * std::cos((j[0] + j[1]) * RAD);
-        double ang = (j[0] + j[1]) * RAD;
+        double ang = Silhouette::AngleBotte(j[0] + j[1]) * RAD;
         double fy = -std::sin(ang);
         double th = std::atan2(fy, std::cos(ang));
         double bas = cheville * p.echelleY + fy * 4 + 1.5

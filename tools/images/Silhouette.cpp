@@ -322,7 +322,7 @@ void Silhouette::Dessiner(cairo_t* cr, int heros, const Pose& p)
             cairo_line_to(cr, d.first, d.second);
             Dessin::Tracer(cr, f, 7);
             // botte : orientée selon la jambe
-            double ang = (j[0] + j[1]) * RAD;
+            double ang = Silhouette::AngleBotte(j[0] + j[1]) * RAD;
             double fx = std::cos(ang) * pr.cl, fy = -std::sin(ang);
             double lg = 9 * std::max(0.45, std::fabs(pr.cl));
             double cx = d.first + fx * 4, cy = d.second + fy * 4 + 1.5;

@@ -35,6 +35,9 @@ public:
     static void Tete(cairo_t* cr, int heros, double x, double y, double r, double lacet, int yeux,
                      int bouche, double incl = 0);
 
+    // la botte suit à moitié le tibia : elle reste presque à plat
+    static double AngleBotte(double tibia) { return tibia * 0.45; }
+
     // couleurs des héros
     static Teinte Principale(int heros);
     static Teinte Contour(int heros);
