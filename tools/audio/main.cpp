@@ -1,0 +1,29 @@
+// genere_audio <dossier data> <dossier des notes> [noms...]
+#include "Generation.h"
+
+#include <chrono>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage : %s <dossier data> <dossier des musiques en texte> [noms...]\n", argv[0]);
+        return 2;
+    }
+    std::vector<std::string> filtre(argv + 3, argv + argc);
+    auto debut = std::chrono::steady_clock::now();
+    auto bilans = GenererTout(argv[1], argv[2], filtre);
+    int echecs = 0;
+    for (const BilanFichier& b : bilans) {
+        if (b.ok)
+            std::printf("%-44s %7.3f s  crête %6.2f dBFS  efficace %6.2f dBFS  (%.2f s de calcul)\n", b.chemin.c_str(),
+                        b.duree, b.creteDb, b.efficaceDb, b.secondesCalcul);
+        else {
+            std::fprintf(stderr, "échec : %s\n", b.erreur.c_str());
+            ++echecs;
+        }
+    }
+    double total = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+    std::printf("%zu fichiers, %d échecs, %.1f s\n", bilans.size(), echecs, total);
+    return echecs ? 1 : 0;
+}
