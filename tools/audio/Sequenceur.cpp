@@ -223,9 +223,8 @@ bool EstBarre(double position, int tempsParMesure)
 
 // Lit la ligne d'une piste mélodique ou d'accords
 bool LirePiste(const std::vector<std::string>& jetons, bool accords, int tempsParMesure,
-               std::vector<Note>& notes, double& position, std::string& erreur)
+               std::vector<Note>& notes, double& position, double& duree, std::string& erreur)
 {
-    double duree = 1.0;
     for (const std::string& j : jetons) {
         if (j == "|") {
             if (!EstBarre(position, tempsParMesure)) {
@@ -449,6 +448,7 @@ bool Lire(const std::string& texte, Morceau& m, std::string& erreur)
     int numero = 0;
     Section* courante = nullptr;
     std::map<std::string, double> longueurs; // position de chaque piste de la section courante
+    std::map<std::string, double> durees;    // dernière durée lue, gardée d'une ligne à l'autre
     auto finirSection = [&]() {
         double attendu = static_cast<double>(courante->mesures) * m.tempsParMesure;
         for (const auto& [piste, pos] : longueurs)
@@ -460,6 +460,7 @@ bool Lire(const std::string& texte, Morceau& m, std::string& erreur)
                 return false;
             }
         longueurs.clear();
+        durees.clear();
         courante = nullptr;
         return true;
     };
@@ -498,7 +499,8 @@ bool Lire(const std::string& texte, Morceau& m, std::string& erreur)
                     erreur = Format(numero, "instrument inconnu « " + piste + " »");
                     return false;
                 }
-                ok = LirePiste(deplie, ins->style != Style::Melodie, m.tempsParMesure, courante->pistes[piste], pos, err);
+                ok = LirePiste(deplie, ins->style != Style::Melodie, m.tempsParMesure, courante->pistes[piste], pos,
+                               durees.emplace(piste, 1.0).first->second, err);
             }
             if (!ok) {
                 erreur = Format(numero, piste + " : " + err);
@@ -532,6 +534,10 @@ bool Lire(const std::string& texte, Morceau& m, std::string& erreur)
             if (!nombre(1, -40, -3))
                 return false;
             m.efficaceDb = v;
+        } else if (cle == "queue") {
+            if (!nombre(1, 0.05, 4))
+                return false;
+            m.queue = v;
         } else if (cle == "boucle") {
             if (j.size() < 2 || (j[1] != "oui" && j[1] != "non")) {
                 erreur = Format(numero, "« boucle » attend oui ou non");
@@ -839,17 +845,19 @@ bool Rendre(const Morceau& m, Signal& g, Signal& d, std::string& erreur)
     AppliquerReverb(g, d, busReverb, m.reverbTaille, m.reverbAmorti, m.boucle);
 
     if (!m.boucle) {
-        // coupe le silence final, puis bords propres
-        size_t fin = n;
-        while (fin > longueur && std::fabs(g[fin - 1]) < 1e-4f && std::fabs(d[fin - 1]) < 1e-4f)
+        // queue bornée après la dernière mesure, fondue, puis bords propres
+        size_t fin = std::min(n, longueur + static_cast<size_t>(m.queue * FREQ));
+        const float seuil = static_cast<float>(1e-4 * std::max(Crete(g), Crete(d)));
+        while (fin > longueur && std::fabs(g[fin - 1]) < seuil && std::fabs(d[fin - 1]) < seuil)
             --fin;
-        fin = std::min(n, fin + static_cast<size_t>(0.05 * FREQ));
+        fin = std::max(fin, std::min(n, longueur + static_cast<size_t>(0.05 * FREQ)));
         g.resize(fin);
         d.resize(fin);
+        const double fondu = std::max(0.05, 0.6 * static_cast<double>(fin - longueur) / FREQ);
         RetirerContinu(g, 20.0);
         RetirerContinu(d, 20.0);
-        Fondus(g, 0.002, 0.05);
-        Fondus(d, 0.002, 0.05);
+        Fondus(g, 0.002, fondu);
+        Fondus(d, 0.002, fondu);
     }
 
     double efficace = std::sqrt((Efficace(g) * Efficace(g) + Efficace(d) * Efficace(d)) / 2.0);

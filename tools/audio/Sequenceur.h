@@ -10,7 +10,7 @@
 // Séquenceur : lit une musique écrite en notation texte et la rend en stéréo.
 //
 // Notation (un fichier par musique) :
-//   tempo 150 / mesure 4 / boucle oui|non / grille 4 / volume -12
+//   tempo 150 / mesure 4 / boucle oui|non / queue 1.5 / grille 4 / volume -12
 //   reverb <taille> <amorti> / delai <temps> <réinjection>
 //   instrument <nom> <forme> clé=valeur...   (formes : carre triangle scie sinus fm bruit)
 //   batterie vol=0.8 reverb=0.1
@@ -65,6 +65,7 @@ struct Morceau
     int tempsParMesure = 4;
     int grille = 4;
     bool boucle = true;
+    double queue = 1.5; // sans boucle : secondes gardées après la dernière mesure
     double efficaceDb = -12.0;
     double reverbTaille = 0.8, reverbAmorti = 0.4;
     double delaiTemps = 0.75, delaiReinjection = 0.3;
