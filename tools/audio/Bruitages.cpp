@@ -357,6 +357,8 @@ void FinaliserBruitage(Signal& s)
         return;
     RetirerContinu(s, 25.0);
     Fondus(s, 0.0005, std::min(0.008, s.size() / 4.0 / FREQ));
+    // un peu de silence devant l'attaque : le codeur ne fait pas déborder l'attaque sur le premier échantillon
+    s.insert(s.begin(), static_cast<size_t>(SILENCE_AVANT * FREQ), 0.f);
     double crete = Crete(s), efficace = Efficace(s);
     if (crete <= 0.0)
         return;

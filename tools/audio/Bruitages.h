@@ -14,5 +14,6 @@ bool RendreBruitage(const std::string& nom, synthe::Signal& sortie);
 // Normalisation commune : crête sous le plafond, efficace plafonnée, bords propres
 void FinaliserBruitage(synthe::Signal& s);
 
-constexpr double CRETE_BRUITAGES_DB = -1.8;
+constexpr double CRETE_BRUITAGES_DB = -2.5;
 constexpr double EFFICACE_MAX_BRUITAGES_DB = -14.0;
+constexpr double SILENCE_AVANT = 0.0025; // secondes

@@ -88,6 +88,6 @@ double Duree(const Morceau& morceau);
 bool Rendre(const Morceau& morceau, synthe::Signal& g, synthe::Signal& d, std::string& erreur);
 
 constexpr double DUREE_MAX = 600.0;
-constexpr double CRETE_MUSIQUES_DB = -1.8;
+constexpr double CRETE_MUSIQUES_DB = -2.5;
 
 } // namespace sequenceur
