@@ -68,7 +68,7 @@ BilanFichier GenererMusique(const std::string& fichierNotes, const std::string& 
         return b;
     }
     Signal g, d;
-    if (!sequenceur::Rendre(m, g, d, err)) {
+    if (!sequenceur::Rendre(m, g, d, err, &b.pistes)) {
         b.erreur = fichierNotes + " : " + err;
         return b;
     }

@@ -10,6 +10,7 @@ struct BilanFichier
     bool ok = false;
     std::string erreur;
     double duree = 0.0, creteDb = 0.0, efficaceDb = 0.0, secondesCalcul = 0.0;
+    std::vector<std::pair<std::string, double>> pistes; // musiques : efficace de chaque piste
 };
 
 std::vector<std::string> NomsMusiques();

@@ -724,8 +724,10 @@ std::vector<double> Disposer(const std::vector<double>& hauteurs, double centre)
 
 } // namespace
 
-bool Rendre(const Morceau& m, Signal& g, Signal& d, std::string& erreur)
+bool Rendre(const Morceau& m, Signal& g, Signal& d, std::string& erreur,
+            std::vector<std::pair<std::string, double>>* niveaux)
 {
+    std::vector<std::pair<std::string, double>> bruts;
     struct Passage
     {
         const Section* s;
@@ -809,6 +811,7 @@ bool Rendre(const Morceau& m, Signal& g, Signal& d, std::string& erreur)
                 }
             }
         }
+        bruts.emplace_back(ins.nom, Efficace(piste));
         const double angle = (ins.modele.panoramique + 1.0) * 0.78539816339;
         const float gg = static_cast<float>(std::cos(angle) * 1.41421356);
         const float gd = static_cast<float>(std::sin(angle) * 1.41421356);
@@ -833,6 +836,7 @@ bool Rendre(const Morceau& m, Signal& g, Signal& d, std::string& erreur)
                 Ajouter(piste, futs[static_cast<size_t>(f.futs)],
                         p.debut + static_cast<long long>(std::llround(f.debut * p.spt * FREQ)),
                         static_cast<float>(f.velocite * m.volumeBatterie));
+        bruts.emplace_back("batterie", Efficace(piste));
         const float sr = static_cast<float>(m.reverbBatterie);
         for (size_t i = 0; i < n; ++i) {
             g[i] += piste[i];
@@ -871,6 +875,11 @@ bool Rendre(const Morceau& m, Signal& g, Signal& d, std::string& erreur)
         d[i] *= gain;
     }
     Limiter(g, d, DeDb(CRETE_MUSIQUES_DB), m.boucle);
+    if (niveaux) {
+        niveaux->clear();
+        for (const auto& [nom, e] : bruts)
+            niveaux->emplace_back(nom, EnDb(e * gain));
+    }
     return true;
 }
 

@@ -85,7 +85,9 @@ bool Lire(const std::string& texte, Morceau& morceau, std::string& erreur);
 double Duree(const Morceau& morceau);
 
 // Rend le morceau (boucle : repliée pour que la fin rejoigne le début)
-bool Rendre(const Morceau& morceau, synthe::Signal& g, synthe::Signal& d, std::string& erreur);
+// niveaux, si donné, reçoit l'efficace de chaque piste (dBFS, après normalisation)
+bool Rendre(const Morceau& morceau, synthe::Signal& g, synthe::Signal& d, std::string& erreur,
+            std::vector<std::pair<std::string, double>>* niveaux = nullptr);
 
 constexpr double DUREE_MAX = 600.0;
 constexpr double CRETE_MUSIQUES_DB = -2.5;
