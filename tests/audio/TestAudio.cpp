@@ -104,37 +104,49 @@ protected:
                     dossier = propre;
             }
         }
-        for (const char* n : SONS) {
-            Decode s;
-            if (Decoder(dossier + "/ogg/sounds/" + n + ".ogg", s))
-                sons[n] = std::move(s);
-        }
-        for (const char* n : MUSIQUES) {
-            Decode s;
-            if (Decoder(dossier + "/ogg/musics/" + n + ".ogg", s))
-                musiques[n] = std::move(s);
-        }
+    }
+
+    // décodage à la demande : chaque test tourne dans son propre processus
+    static std::map<std::string, Decode>& Charger(std::map<std::string, Decode>& cache, const char* sous,
+                                                  const char* const* noms, size_t nombre)
+    {
+        if (cache.empty())
+            for (size_t k = 0; k < nombre; ++k) {
+                Decode s;
+                if (Decoder(dossier + "/ogg/" + sous + "/" + noms[k] + ".ogg", s))
+                    cache[noms[k]] = std::move(s);
+            }
+        return cache;
+    }
+    static std::map<std::string, Decode>& Sons() { return Charger(sons, "sounds", SONS, std::size(SONS)); }
+    static std::map<std::string, Decode>& Musiques()
+    {
+        return Charger(musiques, "musics", MUSIQUES, std::size(MUSIQUES));
     }
 };
 std::string FichiersAudio::dossier;
 std::map<std::string, Decode> FichiersAudio::sons;
 std::map<std::string, Decode> FichiersAudio::musiques;
 
-TEST_F(FichiersAudio, ChaqueFichierExisteEtSeDecodeEn44kHz)
+void VerifierBords(const std::string& nom, const Decode& s)
 {
-    for (const char* n : SONS) {
-        ASSERT_TRUE(sons.count(n)) << "son absent ou illisible : " << n;
-        EXPECT_EQ(sons[n].frequence, 44100u) << n;
-        EXPECT_GT(sons[n].g.size(), 0u) << n;
-    }
-    for (const char* n : MUSIQUES) {
-        ASSERT_TRUE(musiques.count(n)) << "musique absente ou illisible : " << n;
-        EXPECT_EQ(musiques[n].frequence, 44100u) << n;
-        EXPECT_EQ(musiques[n].canaux, 2u) << n;
+    ASSERT_GT(s.g.size(), 10u);
+    for (const auto* c : {&s.g, &s.d}) {
+        if (c->empty())
+            continue;
+        EXPECT_LT(std::fabs(c->front()), 0.02) << nom << " commence par un saut";
+        EXPECT_LT(std::fabs(c->back()), 0.02) << nom << " finit par un saut";
     }
 }
 
-TEST_F(FichiersAudio, DureesDesSonsSelonLeurUsage)
+void VerifierCrete(const std::string& nom, const Decode& s)
+{
+    const double plafond = std::pow(10.0, -1.0 / 20.0);
+    EXPECT_LT(Crete(s), plafond) << nom << " : " << Db(Crete(s)) << " dBFS";
+    EXPECT_GT(Crete(s), 0.1) << nom << " est presque muet";
+}
+
+TEST_F(FichiersAudio, ChaqueSonExisteSeDecodeEtDureSelonSonUsage)
 {
     // bornes tirées du moment où chaque son est joué (et rejoué)
     const std::map<std::string, std::pair<double, double>> bornes = {
@@ -150,22 +162,36 @@ TEST_F(FichiersAudio, DureesDesSonsSelonLeurUsage)
         {"flamme", {0.2, 0.5}},        {"clic", {0.003, 0.015}},     {"total", {0.8, 2.5}},
     };
     ASSERT_EQ(bornes.size(), std::size(SONS));
+    auto& sons = Sons();
     for (const auto& [nom, b] : bornes) {
-        ASSERT_TRUE(sons.count(nom)) << nom;
-        double t = sons[nom].Duree();
-        EXPECT_GE(t, b.first) << nom;
-        EXPECT_LE(t, b.second) << nom;
+        ASSERT_TRUE(sons.count(nom)) << "son absent ou illisible : " << nom;
+        const Decode& s = sons[nom];
+        EXPECT_EQ(s.frequence, 44100u) << nom;
+        EXPECT_GE(s.Duree(), b.first) << nom;
+        EXPECT_LE(s.Duree(), b.second) << nom;
     }
 }
 
-TEST_F(FichiersAudio, DureesDesMusiques)
+TEST_F(FichiersAudio, LesSonsRestentSousMoinsUnDbfsSansClicAuxBords)
 {
-    for (const char* n : {"zone_1", "zone_2", "no_world", "boss", "final"}) {
-        ASSERT_TRUE(musiques.count(n)) << n;
-        EXPECT_GE(musiques[n].Duree(), 60.0) << n << " se répète trop tôt";
+    for (const auto& [nom, s] : Sons()) {
+        VerifierCrete(nom, s);
+        VerifierBords(nom, s);
     }
+}
+
+TEST_F(FichiersAudio, ChaqueMusiqueExisteSeDecodeEtDureCeQuIlFaut)
+{
+    auto& musiques = Musiques();
+    for (const char* n : MUSIQUES) {
+        ASSERT_TRUE(musiques.count(n)) << "musique absente ou illisible : " << n;
+        EXPECT_EQ(musiques[n].frequence, 44100u) << n;
+        EXPECT_EQ(musiques[n].canaux, 2u) << n;
+        VerifierCrete(n, musiques[n]);
+    }
+    for (const char* n : {"zone_1", "zone_2", "no_world", "boss", "final"})
+        EXPECT_GE(musiques[n].Duree(), 60.0) << n << " se répète trop tôt";
     auto entre = [&](const char* n, double a, double b) {
-        ASSERT_TRUE(musiques.count(n)) << n;
         EXPECT_GE(musiques[n].Duree(), a) << n;
         EXPECT_LE(musiques[n].Duree(), b) << n;
     };
@@ -174,37 +200,14 @@ TEST_F(FichiersAudio, DureesDesMusiques)
     entre("calculs", 6.0, 9.0);
     entre("game_over", 4.0, 8.0);
     entre("bouclier_total", 10.0, 40.0);
-}
-
-TEST_F(FichiersAudio, CretesSousMoinsUnDbfs)
-{
-    const double plafond = std::pow(10.0, -1.0 / 20.0);
-    for (auto* famille : {&sons, &musiques})
-        for (const auto& [nom, s] : *famille) {
-            EXPECT_LT(Crete(s), plafond) << nom << " : " << Db(Crete(s)) << " dBFS";
-            EXPECT_GT(Crete(s), 0.1) << nom << " est presque muet";
-        }
-}
-
-TEST_F(FichiersAudio, SansClicAuDebutNiALaFinDesSonsEtMusiquesNonBouclees)
-{
-    auto bords = [](const std::string& nom, const Decode& s) {
-        ASSERT_GT(s.g.size(), 10u);
-        for (const auto* c : {&s.g, &s.d}) {
-            if (c->empty())
-                continue;
-            EXPECT_LT(std::fabs(c->front()), 0.02) << nom << " commence par un saut";
-            EXPECT_LT(std::fabs(c->back()), 0.02) << nom << " finit par un saut";
-        }
-    };
-    for (const auto& [nom, s] : sons)
-        bords(nom, s);
+    // les morceaux joués une fois commencent et finissent sans saut
     for (const char* n : {"accueil", "alerte_oxygene", "calculs", "game_over"})
-        bords(n, musiques[n]);
+        VerifierBords(n, musiques[n]);
 }
 
 TEST_F(FichiersAudio, LesBouclesSeRaccordentSansClicNiTrou)
 {
+    auto& musiques = Musiques();
     for (const char* n : BOUCLES) {
         ASSERT_TRUE(musiques.count(n)) << n;
         const Decode& s = musiques[n];
@@ -229,10 +232,10 @@ TEST_F(FichiersAudio, LesBouclesSeRaccordentSansClicNiTrou)
 TEST_F(FichiersAudio, MusiqueA30PourCentEtSonsA50PourCentSonnentAPareilNiveau)
 {
     std::vector<double> s, m;
-    for (const auto& [nom, x] : sons)
+    for (const auto& [nom, x] : Sons())
         if (nom != "clic")
             s.push_back(Db(Efficace(x.g, 0, x.g.size())) + Db(0.5));
-    for (const auto& [nom, x] : musiques)
+    for (const auto& [nom, x] : Musiques())
         m.push_back(Db(std::hypot(Efficace(x.g, 0, x.g.size()), Efficace(x.d, 0, x.d.size())) / std::sqrt(2.0))
                     + Db(0.3));
     ASSERT_FALSE(s.empty());
