@@ -95,11 +95,12 @@ std::map<std::string, Recette> Recettes()
         };
     };
 
-    // glisse : crissement de semelle
+    // glisse : crissement de semelle, un sifflement aigu qui frémit en descendant
     r["glisse"] = [] {
         return std::vector<Couche>{
-            Couche(F::Scie, 1250, 1050, 0.0, 0.40, 0.28).Vib(47, 0.6).Filtre(BP, 1500, 1200, 3.0).Env(0.01, 0.05, 0.8, 0.08),
-            Couche(F::Bruit, 1, 1, 0.0, 0.40, 0.5).Filtre(BP, 2600, 2000, 4.0).Trem(47, 0.4).Env(0.01, 0.05, 0.7, 0.08),
+            Couche(F::Sinus, 2700, 2100, 0.0, 0.42, 0.45).Fm(0.5, 1.2, 0.6).Vib(38, 0.7).Trem(27, 0.5).Env(0.008, 0.05, 0.85, 0.1),
+            Couche(F::Scie, 1350, 1050, 0.0, 0.42, 0.12).Vib(38, 0.7).Filtre(BP, 2600, 2100, 4.0).Env(0.008, 0.05, 0.8, 0.1),
+            Couche(F::Bruit, 1, 1, 0.0, 0.42, 0.35).Filtre(BP, 3200, 2400, 3.0).Trem(27, 0.6).Env(0.01, 0.05, 0.7, 0.1),
         };
     };
 
