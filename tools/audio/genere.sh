@@ -28,5 +28,9 @@ fi
 echo "Génération des sons et musiques…"
 mkdir -p "$data/ogg"
 rm -f "$tampon"
-"$outil" "$data" "$ici/musiques"
-echo "$empreinte" > "$tampon"
+# un échec n'arrête pas la préparation : le jeu signale les fichiers manquants, et la prochaine fois on recommence
+if "$outil" "$data" "$ici/musiques"; then
+  echo "$empreinte" > "$tampon"
+else
+  echo "Attention : certains sons ou musiques n'ont pas pu être générés (voir ci-dessus)." >&2
+fi
