@@ -862,6 +862,10 @@ bool Rendre(const Morceau& m, Signal& g, Signal& d, std::string& erreur,
         RetirerContinu(d, 20.0);
         Fondus(g, 0.002, fondu);
         Fondus(d, 0.002, fondu);
+        // quelques millisecondes de silence devant : le codeur ne déborde pas sur le premier échantillon
+        const size_t avance = static_cast<size_t>(0.005 * FREQ);
+        g.insert(g.begin(), avance, 0.f);
+        d.insert(d.begin(), avance, 0.f);
     }
 
     double efficace = std::sqrt((Efficace(g) * Efficace(g) + Efficace(d) * Efficace(d)) / 2.0);
