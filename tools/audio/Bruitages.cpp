@@ -278,7 +278,7 @@ std::map<std::string, Recette> Recettes()
     // bouclier_eclair : décharge électrique
     r["bouclier_eclair"] = [] {
         return std::vector<Couche>{
-            Couche(F::Carre, 1500, 300, 0.0, 0.40, 0.3).Fm(0.0, 0, 0).Vib(60, 5.0).Env(0.001, 0.37, 0.0, 0.03, 1.6),
+            Couche(F::Carre, 1500, 300, 0.0, 0.40, 0.3).Vib(60, 5.0).Env(0.001, 0.37, 0.0, 0.03, 1.6),
             Couche(F::BruitTenu, 5000, 2000, 0.0, 0.40, 0.5).Trem(35, 0.9).Env(0.001, 0.37, 0.0, 0.03, 1.4),
             Couche(F::Sinus, 880, 220, 0.0, 0.25, 0.3).Fm(0.51, 8.0, 1.0).Env(0.001, 0.23, 0.0, 0.02, 2.0),
         };

@@ -118,9 +118,7 @@ bool Deplier(const std::vector<std::string>& entree, size_t& i, int profondeur,
             ++i;
         }
     }
-    if (profondeur > 0)
-        return true; // l'appelant signale la parenthèse manquante
-    return true;
+    return true; // une parenthèse restée ouverte est signalée par l'appelant
 }
 
 // Durée « :8. » ou « :4t » à partir de la position i ; en temps (noire = 1)
@@ -244,15 +242,15 @@ bool LirePiste(const std::vector<std::string>& jetons, bool accords, int tempsPa
         } else if (j[0] == '-') {
             tenue = true;
             i = 1;
-        } else if (accords ? !LireAccord(j, i, n.hauteurs) : [&] {
-                       double m;
-                       if (!LireNote(j, i, m))
-                           return true;
-                       n.hauteurs.push_back(m);
-                       return false;
-                   }()) {
-            erreur = std::string(accords ? "accord" : "note") + " illisible « " + j + " »";
-            return false;
+        } else {
+            double midi = 0.0;
+            bool lu = accords ? LireAccord(j, i, n.hauteurs) : LireNote(j, i, midi);
+            if (!lu) {
+                erreur = std::string(accords ? "accord" : "note") + " illisible « " + j + " »";
+                return false;
+            }
+            if (!accords)
+                n.hauteurs.push_back(midi);
         }
         if (!LireDuree(j, i, duree)) {
             erreur = "durée illisible « " + j + " »";
