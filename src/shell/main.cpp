@@ -1,4 +1,9 @@
+#include "shell/MyQMainWindow.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdlib>
 #include <ctime>
@@ -7,5 +12,14 @@ int main(int argc, char** argv)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     QApplication app(argc, argv);
-    return 0;
+
+    // Traduction des boîtes de dialogue de Qt seulement
+    const QString langue = QLocale::system().name().section('_', 0, 0);
+    QTranslator traducteur;
+    traducteur.load(QString("qt_") + langue, QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+    app.installTranslator(&traducteur);
+
+    MyQMainWindow fenetre;
+    fenetre.show();
+    return app.exec();
 }
