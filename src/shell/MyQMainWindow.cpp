@@ -16,6 +16,8 @@ MyQMainWindow::MyQMainWindow() : QMainWindow(nullptr)
     setFocusPolicy(Qt::NoFocus);
 
     canvas = new MyQtSFMLWindow(this, QPoint(0, 0), QSize(640, 480));
+    // le canvas garde ses 640 × 480 quelle que soit la hauteur de la barre de menus
+    canvas->setFixedSize(640, 480);
     setCentralWidget(canvas);
 
     QMenu* fichier = menuBar()->addMenu("Fichier");

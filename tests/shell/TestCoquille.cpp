@@ -1,0 +1,235 @@
+#include "SupportQt.h"
+
+#include "engine/EntiteGraphique.h"
+#include "engine/EntiteInteractive.h"
+#include "engine/GestionnaireAudio.h"
+#include "engine/GestionnaireControleurs.h"
+#include "engine/MoteurGraphique.h"
+#include "engine/SourceTemps.h"
+#include "screens/Ecran.h"
+#include "shell/MenuDialogControleur.h"
+#include "shell/MenuDialogVolume.h"
+#include "shell/MyQMainWindow.h"
+#include "shell/MyQtSFMLWindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSlider>
+
+#include <SFML/Window/Event.hpp>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+QAction* Action(QMainWindow& f, const QString& menu, const QString& texte)
+{
+    for (QAction* m : f.menuBar()->actions())
+        if (m->text() == menu)
+            for (QAction* a : m->menu()->actions())
+                if (a->text() == texte)
+                    return a;
+    return nullptr;
+}
+
+struct Compteur : EntiteGraphique, EntiteInteractive
+{
+    int synchros = 0, animations = 0, dessins = 0, evenements = 0;
+    void Synchroniser() override { ++synchros; }
+    void Animer() override { ++animations; }
+    void Dessiner(sf::RenderTarget&) override { ++dessins; }
+    void TraiterEvenement(const sf::Event&) override { ++evenements; }
+};
+
+struct Coquille : ::testing::Test
+{
+    MyQMainWindow* fenetre = nullptr;
+    void SetUp() override
+    {
+        AppQt();
+        Ecran::DemanderEcran(0);
+        fenetre = new MyQMainWindow();
+        fenetre->show();
+        AppQt()->processEvents();
+    }
+    void TearDown() override
+    {
+        delete fenetre;
+        SourceTemps::Manuel(false);
+    }
+    MyQtSFMLWindow* canvas() { return fenetre->Canvas(); }
+};
+} // namespace
+
+TEST_F(Coquille, FenetreEtMenus)
+{
+    EXPECT_EQ(fenetre->windowTitle(), "Vanto & Tormundo SFML");
+    EXPECT_EQ(fenetre->size(), QSize(640, 501));
+    EXPECT_EQ(canvas()->QWidget::size(), QSize(640, 480));
+    QStringList menus;
+    for (QAction* m : fenetre->menuBar()->actions())
+        menus << m->text();
+    EXPECT_EQ(menus, QStringList({"Fichier", QString::fromUtf8("Vidéo"), "Audio",
+                                  QString::fromUtf8("Contrôleurs"), "Aide"}));
+    struct { const char* menu; const char* action; const char* raccourci; } attendus[] = {
+        {"Fichier", "Redémarrer", "Ctrl+R"}, {"Fichier", "Mettre en pause", "Ctrl+P"},
+        {"Fichier", "Quitter", "Ctrl+Q"},    {"Audio", "Volumes", "Ctrl+V"},
+        {"Contrôleurs", "Configurer", "Ctrl+C"}, {"Vidéo", "Synchro verticale", ""},
+        {"Vidéo", "Frequence d'affichage", ""}, {"Audio", "Desactiver", ""}, {"Aide", "A propos de Qt", ""}};
+    for (auto& a : attendus)
+    {
+        QAction* action = Action(*fenetre, QString::fromUtf8(a.menu), QString::fromUtf8(a.action));
+        ASSERT_NE(action, nullptr) << a.action;
+        EXPECT_EQ(action->shortcut(), QKeySequence(a.raccourci)) << a.action;
+    }
+    EXPECT_TRUE(Action(*fenetre, QString::fromUtf8("Vidéo"), "Synchro verticale")->isChecked());
+    EXPECT_FALSE(Action(*fenetre, "Audio", "Desactiver")->isChecked());
+}
+
+TEST_F(Coquille, PauseEtRedemarrageDecochentLaPause)
+{
+    QAction* pause = Action(*fenetre, "Fichier", "Mettre en pause");
+    pause->trigger();
+    EXPECT_TRUE(canvas()->EnPause());
+    pause->trigger();
+    EXPECT_FALSE(canvas()->EnPause());
+    pause->trigger();
+    Ecran::DemanderEcran(3);
+    Action(*fenetre, "Fichier", QString::fromUtf8("Redémarrer"))->trigger();
+    EXPECT_FALSE(pause->isChecked());
+    EXPECT_FALSE(canvas()->EnPause());
+    EXPECT_EQ(canvas()->EcranCourant(), 0);
+    EXPECT_EQ(Ecran::EcranDemande(), 0);
+}
+
+TEST_F(Coquille, CochesDesControleursSuiventLeControleurChoisi)
+{
+    QAction* clavier = Action(*fenetre, QString::fromUtf8("Contrôleurs"), "Clavier");
+    QAction* manette = Action(*fenetre, QString::fromUtf8("Contrôleurs"), "Manette");
+    manette->trigger();
+    EXPECT_EQ(GestionnaireControleurs::Instance()->Controleur(), GestionnaireControleurs::MANETTE);
+    EXPECT_TRUE(manette->isChecked());
+    EXPECT_FALSE(clavier->isChecked());
+    clavier->trigger();
+    clavier->trigger(); // déjà coché : reste coché
+    EXPECT_EQ(GestionnaireControleurs::Instance()->Controleur(), GestionnaireControleurs::CLAVIER);
+    EXPECT_TRUE(clavier->isChecked());
+    EXPECT_FALSE(manette->isChecked());
+}
+
+TEST_F(Coquille, FrameMesureSaDureeEtChangeDEcranAuDebutDeLaSuivante)
+{
+    SourceTemps::Manuel(true);
+    MyQtSFMLWindow::DefinirDureeFrame(0.f);
+    canvas()->Actualiser();
+    SourceTemps::Avancer(sf::milliseconds(20));
+    canvas()->Actualiser();
+    EXPECT_NEAR(MyQtSFMLWindow::DureeFrame(), 0.02f, 1e-6);
+
+    Ecran::DemanderEcran(canvas()->EcranCourant()); // son propre écran : aucun changement
+    canvas()->Actualiser();
+    EXPECT_EQ(canvas()->EcranCourant(), 0);
+    Ecran::DemanderEcran(3);
+    Ecran::DemanderEcran(2); // la dernière demande l'emporte
+    EXPECT_EQ(canvas()->EcranCourant(), 0);
+    canvas()->Actualiser();
+    EXPECT_EQ(canvas()->EcranCourant(), 2);
+    EXPECT_NE(canvas()->EcranNumero(2)->App(), nullptr);
+    EXPECT_EQ(canvas()->EcranNumero(0)->App(), nullptr);
+}
+
+TEST_F(Coquille, EnPauseRienNeBougeEtLesEvenementsSontPerdus)
+{
+    Compteur c;
+    canvas()->Actualiser();
+    const int dessins = c.dessins;
+    EXPECT_GE(c.synchros, 1);
+    canvas()->Interrompre(true);
+    const int synchros = c.synchros, animations = c.animations;
+    canvas()->Actualiser();
+    canvas()->Actualiser();
+    EXPECT_EQ(c.synchros, synchros);
+    EXPECT_EQ(c.animations, animations);
+    EXPECT_GT(c.dessins, dessins); // l'image est redessinée
+    canvas()->Interrompre(false);
+    canvas()->Actualiser();
+    EXPECT_GT(c.synchros, synchros);
+}
+
+TEST(Dialogues, CaptureDesHuitTouchesPuisBascule)
+{
+    AppQt();
+    GestionnaireControleurs::Instance()->Reinitialiser();
+    MenuDialogControleur d(nullptr, Qt::WindowTitleHint);
+    sf::Event e;
+    e.type = sf::Event::KeyPressed;
+    e.key.code = sf::Keyboard::A;
+    d.Capturer(e); // aucune capture armée
+    EXPECT_EQ(GestionnaireControleurs::Instance()->Touche(0), sf::Keyboard::Up);
+
+    d.DefinirActionClavier();
+    EXPECT_EQ(d.TexteClavier(), "HAUT");
+    const sf::Keyboard::Key touches[8] = {sf::Keyboard::Z, sf::Keyboard::X, sf::Keyboard::C, sf::Keyboard::V,
+                                          sf::Keyboard::B, sf::Keyboard::N, sf::Keyboard::M, sf::Keyboard::Space};
+    for (int i = 0; i < 8; ++i)
+    {
+        e.key.code = touches[i];
+        d.Capturer(e);
+    }
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(GestionnaireControleurs::Instance()->Touche(i), touches[i]);
+    EXPECT_EQ(d.TexteClavier(), "Clavier OK");
+    EXPECT_TRUE(d.EnCapture());
+    e.key.code = sf::Keyboard::Escape; // avalée, termine la capture
+    d.Capturer(e);
+    EXPECT_FALSE(d.EnCapture());
+    EXPECT_EQ(GestionnaireControleurs::Instance()->Touche(7), sf::Keyboard::Space);
+
+    // Bascule vers la manette en cours de capture clavier
+    d.DefinirActionClavier();
+    e.key.code = sf::Keyboard::K;
+    d.Capturer(e);
+    d.DefinirActionManette();
+    EXPECT_EQ(d.TexteManette(), "ACTION 1");
+    EXPECT_EQ(d.TexteClavier(), "");
+    e.key.code = sf::Keyboard::L;
+    d.Capturer(e); // touche ignorée
+    EXPECT_EQ(GestionnaireControleurs::Instance()->Touche(1), sf::Keyboard::X);
+    sf::Event b;
+    b.type = sf::Event::JoystickButtonPressed;
+    b.joystickButton.joystickId = 0;
+    for (unsigned int n : {7u, 6u, 5u, 4u})
+    {
+        b.joystickButton.button = n;
+        d.Capturer(b);
+    }
+    EXPECT_EQ(GestionnaireControleurs::Instance()->Bouton(0), 7u);
+    EXPECT_EQ(GestionnaireControleurs::Instance()->Bouton(3), 4u);
+    EXPECT_EQ(d.TexteManette(), "Manette OK");
+    GestionnaireControleurs::Instance()->Reinitialiser();
+}
+
+TEST(Dialogues, VolumesAppliquesSeulementSurOK)
+{
+    AppQt();
+    GestionnaireAudio* ga = GestionnaireAudio::Instance();
+    {
+        MenuDialogVolume d(nullptr, Qt::WindowTitleHint);
+        EXPECT_EQ(d.CurseurMusique()->value(), ga->VolumeMusiques());
+        EXPECT_EQ(d.CurseurSon()->value(), ga->VolumeSons());
+        d.CurseurMusique()->setValue(90);
+        d.close(); // Annuler
+    }
+    EXPECT_EQ(ga->VolumeMusiques(), 30);
+    {
+        MenuDialogVolume d(nullptr, Qt::WindowTitleHint);
+        d.CurseurMusique()->setValue(70);
+        d.CurseurSon()->setValue(20);
+        d.Valider();
+    }
+    EXPECT_EQ(ga->VolumeMusiques(), 70);
+    EXPECT_EQ(ga->VolumeSons(), 20);
+    ga->DefinirVolumeMusiques(30);
+    ga->DefinirVolumeSons(50);
+}
