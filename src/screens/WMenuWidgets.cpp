@@ -90,13 +90,18 @@ void WMenuWidgets::MettreAJourSelection()
         premierPassage = false;
         return;
     }
+    // le plus récemment choisi et le plus récemment surligné ; à égalité de temps
+    // (deux pas dans la même frame), l'entrée où le menu s'est arrêté l'emporte
+    const std::size_t courant = static_cast<std::size_t>(indice);
     std::size_t choisi = 0;
     std::size_t surligne = 0;
     for (std::size_t i = 1; i < widgets.size(); ++i)
     {
         if (widgets[i]->TempsDepuisValidation() < widgets[choisi]->TempsDepuisValidation())
             choisi = i;
-        if (widgets[i]->TempsDepuisSelection() < widgets[surligne]->TempsDepuisSelection())
+        const float t = widgets[i]->TempsDepuisSelection();
+        const float meilleur = widgets[surligne]->TempsDepuisSelection();
+        if (t < meilleur || (t == meilleur && i == courant))
             surligne = i;
     }
     for (Widget* w : widgets)
