@@ -36,19 +36,6 @@ TEST_F(Banc, AccueilCodeCompletOuvreLeChoixDuNiveau)
     EXPECT_EQ(app.EtapeCode(), 0);
 }
 
-TEST_F(Banc, AccueilCodeOriginalDeDouzeDirections)
-{
-    int compte[4] = {0, 0, 0, 0};
-    for (int action : AppAccueil::code)
-    {
-        ASSERT_GE(action, 0);
-        ASSERT_LE(action, 3);
-        ++compte[action];
-    }
-    for (int c : compte)
-        EXPECT_GT(c, 0);
-}
-
 TEST_F(Banc, AccueilMauvaiseToucheRecommenceLeCode)
 {
     AppAccueil app(nullptr);

@@ -86,11 +86,6 @@ TEST_F(Niveaux, ListeParNomDeFichierSansLesFichiersIllisibles)
     EXPECT_EQ(niveaux[2].second, "Zone Émeraude : Act 2");
 }
 
-TEST_F(Niveaux, DossierAbsentListeVide)
-{
-    EXPECT_TRUE(AppGoLevel::ListerNiveaux("data/rien/").empty());
-}
-
 TEST_F(Niveaux, EcranDeNiveauxNavigationEtChoix)
 {
     Complet();
