@@ -34,6 +34,8 @@ MyQtSFMLWindow::~MyQtSFMLWindow()
     for (Ecran* e : ecrans)
         delete e;
     ecrans.clear();
+    // plus aucun flux de musique ne doit tourner quand le processus se termine
+    MoteurAudio::Instance()->ArreterTout();
 }
 
 void MyQtSFMLWindow::Initialiser()

@@ -1,0 +1,129 @@
+// Ce que le jeu fait entendre, écrit par la sortie « wave » d'OpenAL Soft.
+#include "SupportQt.h"
+
+#include "engine/GestionnaireAudio.h"
+#include "shell/MyQMainWindow.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+namespace
+{
+// Doit précéder toute ouverture du périphérique audio dans ce processus
+std::string PreparerSortieWave(const QTemporaryDir& dossier)
+{
+    const std::string wav = dossier.path().toStdString() + "/sortie.wav";
+    const std::string conf = dossier.path().toStdString() + "/alsoft.conf";
+    std::ofstream f(conf);
+    f << "[general]\ndrivers = wave\nsample-type = int16\nchannels = stereo\n[wave]\nfile = " << wav << "\n";
+    f.close();
+    setenv("ALSOFT_CONF", conf.c_str(), 1);
+    return wav;
+}
+
+// Niveau efficace des échantillons 16 bits écrits entre deux instants, en secondes
+// comptées depuis la fin du fichier (la fermeture de la fenêtre)
+double NiveauEfficace(const std::string& wav, double debutAvantFin, double finAvantFin)
+{
+    std::ifstream f(wav, std::ios::binary);
+    std::vector<char> octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    std::size_t pos = 12;
+    while (pos + 8 <= octets.size() && std::memcmp(&octets[pos], "data", 4) != 0)
+    {
+        std::uint32_t taille;
+        std::memcpy(&taille, &octets[pos + 4], 4);
+        pos += 8 + taille;
+    }
+    pos += 8;
+    if (pos >= octets.size())
+        return -1.0;
+    const long n = static_cast<long>((octets.size() - pos) / 2);
+    const long a = std::max(0L, n - static_cast<long>(debutAvantFin * 44100 * 2));
+    const long b = std::max(0L, n - static_cast<long>(finAvantFin * 44100 * 2));
+    double somme = 0;
+    for (long i = a; i < b; ++i)
+    {
+        std::int16_t e;
+        std::memcpy(&e, &octets[pos + 2 * i], 2);
+        somme += double(e) * e;
+    }
+    return b > a ? std::sqrt(somme / (b - a)) / 32768.0 : -1.0;
+}
+
+void Patienter(int ms)
+{
+    QEventLoop boucle;
+    QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
+    boucle.exec();
+}
+} // namespace
+
+// Chaque test tourne dans son propre processus (ctest), donc avec sa propre sortie audio.
+TEST(SonEnJeu, AirDeDemarrageAudibleDerriereLesCartes)
+{
+    if (!QFile::exists("data/ogg/musics/accueil.ogg"))
+        GTEST_SKIP() << "données non générées";
+    QTemporaryDir dossier;
+    const std::string wav = PreparerSortieWave(dossier);
+    AppQt();
+    {
+        MyQMainWindow fenetre;
+        fenetre.show();
+        Patienter(7500); // l'air commence quand la première mention s'efface
+    }
+    const double niveau = NiveauEfficace(wav, 1.5, 0.2);
+    EXPECT_GT(niveau, 0.005) << "rien d'audible pendant les cartes de démarrage";
+}
+
+TEST(SonEnJeu, CoupureRendLaSortieSilencieuse)
+{
+    if (!QFile::exists("data/ogg/musics/accueil.ogg"))
+        GTEST_SKIP() << "données non générées";
+    QTemporaryDir dossier;
+    const std::string wav = PreparerSortieWave(dossier);
+    AppQt();
+    {
+        MyQMainWindow fenetre;
+        fenetre.show();
+        Patienter(6500);
+        GestionnaireAudio::Instance()->Couper(true);
+        Patienter(1500);
+    }
+    EXPECT_GT(NiveauEfficace(wav, 2.5, 1.6), 0.005) << "l'air devait jouer avant la coupure";
+    EXPECT_LT(NiveauEfficace(wav, 1.2, 0.1), 1e-4);
+    GestionnaireAudio::Instance()->Couper(false);
+}
+
+TEST(SonEnJeu, LeVolumeDesMusiquesChangeLeNiveau)
+{
+    if (!QFile::exists("data/ogg/musics/accueil.ogg"))
+        GTEST_SKIP() << "données non générées";
+    QTemporaryDir dossier;
+    const std::string wav = PreparerSortieWave(dossier);
+    AppQt();
+    double bas = 0, haut = 0;
+    {
+        MyQMainWindow fenetre;
+        fenetre.show();
+        Patienter(6000);
+        GestionnaireAudio::Instance()->DefinirVolumeMusiques(10);
+        Patienter(1500);
+        GestionnaireAudio::Instance()->DefinirVolumeMusiques(100);
+        Patienter(1500);
+    }
+    bas = NiveauEfficace(wav, 2.7, 1.7);
+    haut = NiveauEfficace(wav, 1.2, 0.2);
+    EXPECT_GT(bas, 0.0);
+    EXPECT_GT(haut, 4.0 * bas) << "bas " << bas << " haut " << haut;
+    GestionnaireAudio::Instance()->DefinirVolumeMusiques(30);
+}
