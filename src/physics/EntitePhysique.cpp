@@ -205,8 +205,7 @@ bool EntitePhysique::ToucheSegments(CerclePhysique* cercle, PolygonePhysique* po
             c.indiceCapteur = int(i);
             return true;
         }
-        // Premier contact de la frame toujours retenu (une montée a un tTest négatif)
-        if (!c.autre || c.t <= c.tTest)
+        if (c.t <= c.tTest)
             Retenir(*cercle, polygone, int(i), s, 0.05f);
     }
     return false;
