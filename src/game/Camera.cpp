@@ -179,7 +179,7 @@ void Camera::Actualiser()
     if (amplitudeSecousse > 0.f && horlogeSecousse.getElapsedTime().asSeconds() < dureeSecousse)
     {
         const float A = amplitudeSecousse;
-        const float u = float(std::rand()) / 32767.f, v = float(std::rand()) / 32767.f;
+        const float u = float(std::rand() % 32768) / 32767.f, v = float(std::rand() % 32768) / 32767.f;
         vue.move(u * 2.f * A - A, v * 2.f * A - A);
     }
     else

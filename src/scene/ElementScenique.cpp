@@ -10,7 +10,8 @@ ElementScenique::ElementScenique(SceneGraphique* scene_, const sf::Vector2f& pos
     : scene(scene_), entier(0), detruireHorsVue(false), positionElement(position), ancre(&positionElement),
       avecDecalage(false), etat(0), aSupprimer(false), marque(0), versLaDroite(true)
 {
-    profondeur = profondeur_ + float(std::rand()) / 32767.f;
+    // rand() ramené à 0..32767 : la fraction reste dans [0, 1] quel que soit RAND_MAX
+    profondeur = profondeur_ + float(std::rand() % 32768) / 32767.f;
 }
 
 ElementScenique::~ElementScenique()
