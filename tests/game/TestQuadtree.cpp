@@ -1,4 +1,5 @@
 #include "engine/MoteurGraphique.h"
+#include "game/Camera.h"
 #include "game/Quadtree.h"
 #include "game/SceneGraphique.h"
 #include "scene/ElementScenique.h"
@@ -172,4 +173,22 @@ TEST(Quadtree, SceneCreeEtVideSonIndex)
     EXPECT_EQ(scene.LimiteGauche(), 64);
     EXPECT_EQ(scene.LimiteDroite(), 2048 - 64);
     EXPECT_EQ(scene.LimiteBas(), 1024 - 64);
+}
+
+TEST(Quadtree, LaSceneInterrogeLIndexAvecLaVueDeLaCamera)
+{
+    SceneGraphique scene;
+    scene.FixerTaille(4096, 2048);
+    Camera camera(nullptr);
+    Temoin* t = new Temoin(&scene, {2000.f, 1000.f, 10.f, 10.f});
+    scene.AjouterElement(t);
+    scene.ActiverElementsVisibles(); // pas encore de caméra liée : rien
+    EXPECT_EQ(t->vus, 0);
+    camera.Lier(&scene);
+    camera.Centrer({2000.f, 1000.f});
+    scene.ActiverElementsVisibles();
+    EXPECT_EQ(t->vus, 1);
+    camera.Centrer({3000.f, 1000.f});
+    scene.ActiverElementsVisibles();
+    EXPECT_EQ(t->vus, 1);
 }
