@@ -1,0 +1,33 @@
+#pragma once
+
+#include <vector>
+
+class PolygoneScenique;
+class CercleScenique;
+class ElementMagique;
+
+// Moteur de jeu : pour l'instant, les trois listes de la frame, remplies par
+// l'index spatial (Enregistrer / ActiverHorsVue) et vidées à chaque étape.
+class GameEngine
+{
+public:
+    virtual ~GameEngine() = default;
+
+    static void AjouterPolygone(PolygoneScenique* p) { polygones.push_back(p); }
+    static void AjouterCercle(CercleScenique* c) { cercles.push_back(c); }
+    static void AjouterMagie(ElementMagique* m) { magies.push_back(m); }
+    // Un élément détruit ne doit plus rester dans les listes de la frame
+    static void RetirerPolygone(PolygoneScenique* p);
+    static void RetirerCercle(CercleScenique* c);
+    static void RetirerMagie(ElementMagique* m);
+    static void ViderListes();
+
+    static const std::vector<PolygoneScenique*>& Polygones() { return polygones; }
+    static const std::vector<CercleScenique*>& Cercles() { return cercles; }
+    static const std::vector<ElementMagique*>& Magies() { return magies; }
+
+private:
+    static std::vector<PolygoneScenique*> polygones;
+    static std::vector<CercleScenique*> cercles;
+    static std::vector<ElementMagique*> magies;
+};

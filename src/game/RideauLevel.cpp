@@ -1,0 +1,169 @@
+#include "game/RideauLevel.h"
+
+#include "engine/GestionnairePolices.h"
+#include "engine/GestionnaireTextures.h"
+#include "engine/MoteurGraphique.h"
+
+#include <SFML/Graphics/RenderTarget.hpp>
+
+#include <algorithm>
+
+RideauLevel::RideauLevel() : etatRideau(0), pas(16)
+{
+    profondeur = 2.0e9f;
+    MoteurGraphique::Instance()->AjouterPermanent(this);
+    rideau.setTexture(GestionnaireTextures::Instance()->Texture("data/png/accueil/rideau.png"), true);
+    bandeau.setTexture(GestionnaireTextures::Instance()->Texture("data/png/accueil/bandeau.png"), true);
+    sf::Font& police = GestionnairePolices::Instance()->Police("data/ttf/nisequorvanto.ttf");
+    texteZone.setFont(police);
+    texteZone.setCharacterSize(28);
+    texteActe.setFont(police);
+    texteActe.setCharacterSize(28);
+}
+
+RideauLevel::~RideauLevel()
+{
+}
+
+void RideauLevel::Preparer(const std::string& zone, int acte)
+{
+    texteZone.setString(sf::String::fromUtf8(zone.begin(), zone.end()) + "\nZONE");
+    texteActe.setString("act " + std::to_string(acte));
+}
+
+void RideauLevel::Demarrer()
+{
+    rideau.setPosition(0.f, -480.f);
+    bandeau.setPosition(-bandeau.getGlobalBounds().width, 0.f);
+    texteZone.setPosition(-texteZone.getGlobalBounds().width, 200.f);
+    texteActe.setPosition(960.f, 245.f);
+    pas = 16;
+    Passer(1);
+}
+
+void RideauLevel::Terminer()
+{
+    rideau.setPosition(0.f, 0.f);
+    bandeau.setPosition(0.f, 0.f);
+    pas = -16;
+    Passer(11);
+}
+
+void RideauLevel::Passer(int etat)
+{
+    etatRideau = etat;
+    horlogePas.restart();
+}
+
+bool RideauLevel::Pas()
+{
+    if (horlogePas.getElapsedTime().asSeconds() <= 0.01f)
+        return false;
+    horlogePas.restart();
+    return true;
+}
+
+float RideauLevel::BordBandeau() const
+{
+    const sf::FloatRect b = bandeau.getGlobalBounds();
+    return b.left + b.width;
+}
+
+// Chaque arrêt est borné à sa cible : elle est atteinte quelles que soient les largeurs
+void RideauLevel::Animer()
+{
+    const float p = float(pas);
+    const float e = horlogePas.getElapsedTime().asSeconds();
+    switch (etatRideau)
+    {
+    case 1:
+        if (Pas())
+        {
+            rideau.setPosition(0.f, std::min(rideau.getPosition().y + p, 0.f));
+            if (rideau.getPosition().y == 0.f)
+                Passer(2);
+        }
+        break;
+    case 2:
+        if (Pas())
+        {
+            bandeau.setPosition(std::min(bandeau.getPosition().x + p, 0.f), bandeau.getPosition().y);
+            if (bandeau.getPosition().x == 0.f)
+                Passer(3);
+        }
+        break;
+    case 3:
+        if (Pas())
+        {
+            const float cibleZone = BordBandeau() + 8.f, cibleActe = BordBandeau() + 96.f;
+            const sf::Vector2f z = texteZone.getPosition(), a = texteActe.getPosition();
+            texteZone.setPosition(std::min(z.x + p, cibleZone), z.y);
+            texteActe.setPosition(std::max(a.x - p, cibleActe), a.y);
+            if (texteActe.getPosition().x <= cibleActe)
+                Passer(4);
+        }
+        break;
+    case 4:
+        if (e > 0.25f)
+            Passer(5);
+        break;
+    case 11:
+        if (e > 1.f)
+            Passer(12);
+        break;
+    case 12:
+        if (Pas())
+        {
+            const float cible = -bandeau.getGlobalBounds().width;
+            bandeau.setPosition(std::max(bandeau.getPosition().x + p, cible), bandeau.getPosition().y);
+            if (bandeau.getPosition().x == cible)
+                Passer(13);
+        }
+        break;
+    case 13:
+        if (Pas())
+        {
+            rideau.setPosition(rideau.getPosition().x, std::max(rideau.getPosition().y + p, -480.f));
+            if (rideau.getPosition().y == -480.f)
+                Passer(14);
+        }
+        break;
+    case 14:
+        if (e > 1.f)
+            Passer(15);
+        break;
+    case 15:
+        if (Pas())
+        {
+            const sf::Vector2f z = texteZone.getPosition(), a = texteActe.getPosition();
+            texteZone.setPosition(z.x - 16.f, z.y);
+            texteActe.setPosition(std::min(a.x + 16.f, 960.f), a.y);
+            if (texteActe.getPosition().x == 960.f)
+                Passer(16);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void RideauLevel::Dessiner(sf::RenderTarget& canvas)
+{
+    if (etatRideau < 1 || etatRideau > 15)
+        return;
+    canvas.setView(canvas.getDefaultView());
+    canvas.draw(rideau);
+    canvas.draw(bandeau);
+    texteZone.setFillColor(sf::Color::Black);
+    texteActe.setFillColor(sf::Color::Black);
+    canvas.draw(texteZone);
+    canvas.draw(texteActe);
+    texteZone.move(-2.f, -2.f);
+    texteActe.move(-2.f, -2.f);
+    texteZone.setFillColor(sf::Color::White);
+    texteActe.setFillColor(sf::Color::Yellow);
+    canvas.draw(texteZone);
+    canvas.draw(texteActe);
+    texteZone.move(2.f, 2.f);
+    texteActe.move(2.f, 2.f);
+}

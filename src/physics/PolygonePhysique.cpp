@@ -1,0 +1,56 @@
+#include "physics/PolygonePhysique.h"
+
+#include "physics/Segment.h"
+
+PolygonePhysique::PolygonePhysique(const sf::Vector2f& point) : EntitePhysique(point), poussable(false)
+{
+    couche = 2;
+    masque = 0x103;
+}
+
+PolygonePhysique::~PolygonePhysique()
+{
+    SupprimerSegments();
+}
+
+void PolygonePhysique::ValiderDeplacement()
+{
+    EntitePhysique::ValiderDeplacement();
+    const sf::Vector2f v = sf::Vector2f(vitesse.x, vitesse.y) * dtCourant;
+    for (Segment* s : segments)
+        s->Deplacer(v);
+}
+
+void PolygonePhysique::ResoudreCollision()
+{
+    positionSuivante = collision.point - collision.decalage;
+    position = positionSuivante;
+    vitesse.x = 0.f;
+    vitesse.y = 0.f;
+    SupprimerSegments();
+    ReconstruireSegments();
+}
+
+void PolygonePhysique::ReconstruireSegments()
+{
+}
+
+void PolygonePhysique::AjouterSegment(Segment* segment)
+{
+    if (segment)
+        segments.push_back(segment);
+}
+
+void PolygonePhysique::SupprimerSegments()
+{
+    for (Segment* s : segments)
+        delete s;
+    segments.clear();
+}
+
+Segment* PolygonePhysique::SegmentNumero(int i) const
+{
+    if (i < 0 || i >= int(segments.size()))
+        return nullptr;
+    return segments[i];
+}
