@@ -12,9 +12,6 @@
 #include <cmath>
 #include <cstdlib>
 
-// Réserve faible de la durée de frame : la définition du canvas l'emporte dès qu'elle est liée
-float MyQtSFMLWindow::dureeFrame __attribute__((weak)) = 0.f;
-
 namespace
 {
 const int ACTION_2 = 5;
