@@ -170,10 +170,14 @@ void Guepe(cairo_t* cr, int c)
         cairo_line_to(cr, -6 + 14 * s, -20);
         Dessin::Tracer(cr, TRAIT, 2.5);
     }
-    // abdomen rayé articulé
-    double aa = tir ? 45 + 10 * (c - 4) : 15;
+    // abdomen rayé articulé ; au tir il se replie sous le corps, dard vers (+32, +48)
+    const double replie[4] = {-70, -105, -131, -131};
+    double aa = tir ? replie[c - 4] : 15;
     cairo_save(cr);
-    cairo_translate(cr, -12, 0);
+    if (tir)
+        cairo_translate(cr, -4, 6);
+    else
+        cairo_translate(cr, -12, 0);
     cairo_rotate(cr, aa * M_PI / 180);
     Dessin::Ellipse(cr, -16, 0, 18, 11, 0);
     Dessin::RemplirDegrade(cr, Teinte(255, 220, 40), Teinte(220, 150, 0), -11, 11, TRAIT, 2.5);
@@ -187,12 +191,13 @@ void Guepe(cairo_t* cr, int c)
         cairo_fill(cr);
         cairo_restore(cr);
     }
-    // dard-canon
-    Dessin::Polygone(cr, {-33, -3, -46, 0, -33, 3});
+    // dard-canon, plus long quand il vise
+    double pointe = tir ? -54 : -46;
+    Dessin::Polygone(cr, {-33, -3.5, pointe, 0, -33, 3.5});
     Dessin::Remplir(cr, ACIER, TRAIT, 1.5);
     if (c == 6)
     {
-        Dessin::Etoile(cr, -48, 0, 8, 3, 6, 0);
+        Dessin::Etoile(cr, pointe - 2, 0, 8, 3, 6, 0);
         Dessin::Remplir(cr, Teinte(255, 255, 170), Teinte(255, 100, 0), 1);
     }
     cairo_restore(cr);

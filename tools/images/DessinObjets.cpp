@@ -110,13 +110,16 @@ void Bloc(cairo_t* cr)
 
 void Borne(cairo_t* cr, int c)
 {
-    Teinte t = c ? Teinte(255, 80, 80) : Teinte(80, 140, 255);
-    Dessin::RectArrondi(cr, -3, -30, 6, 60, 3);
-    Dessin::Remplir(cr, ACIER_F.Alpha(200), TRAIT, 1.5);
+    // repères discrets : ils passent devant le héros dans la boucle
+    Teinte t = c ? Teinte(255, 120, 120, 70) : Teinte(120, 170, 255, 70);
+    Dessin::RectArrondi(cr, -2, -30, 4, 60, 2);
+    Dessin::Source(cr, Teinte(255, 255, 255, 28));
+    cairo_fill(cr);
     for (int k = 0; k < 3; ++k)
     {
-        Dessin::Cercle(cr, 0, -20 + 20 * k, 3.5);
-        Dessin::Remplir(cr, t, TRAIT, 1);
+        Dessin::Cercle(cr, 0, -20 + 20 * k, 3);
+        Dessin::Source(cr, t);
+        cairo_fill(cr);
     }
 }
 
@@ -183,12 +186,12 @@ void Panneau(cairo_t* cr, int ligne, int c)
 
 void Capsule(cairo_t* cr, int c)
 {
-    // bouton à y -56, fond à y 80
+    // dessus du bouton à y -56 (de x -16 à 16), fût en x 0, fond à y 80
     double enfonce = (c >= 2) ? 5 : 0;
-    Dessin::RectArrondi(cr, -14, -60 + enfonce, 28, 8, 3);
-    Dessin::Remplir(cr, (c == 1) ? Teinte(255, 240, 100) : Teinte(255, 60, 60), TRAIT, 2);
-    Dessin::RectArrondi(cr, -5, -54 + enfonce, 10, 20, 2);
+    Dessin::RectArrondi(cr, -5, -50 + enfonce, 10, 16, 2);
     Dessin::Remplir(cr, ACIER_F, TRAIT, 1.5);
+    Dessin::RectArrondi(cr, -15, -55 + enfonce, 30, 8, 3);
+    Dessin::Remplir(cr, (c == 1) ? Teinte(255, 240, 100) : Teinte(255, 60, 60), TRAIT, 2);
     Dessin::RectArrondi(cr, -66, -36, 132, 116, 22);
     Dessin::RemplirDegrade(cr, ACIER, ACIER_F, -36, 80, TRAIT, 3);
     if (c < 3)
@@ -227,7 +230,7 @@ void Portail(cairo_t* cr, int c)
         cairo_line_to(cr, 40, 10 + 20 * k);
     }
     Dessin::Tracer(cr, Teinte(50, 30, 100), 2);
-    Dessin::RectArrondi(cr, -10, -24, 20, 16, 3);
+    Dessin::RectArrondi(cr, -7, -23, 14, 15, 3);
     Dessin::Remplir(cr, Teinte(255, 230, 120), TRAIT, 2);
     // anneau de lumière qui se charge
     double f = c / 4.0;
@@ -478,15 +481,24 @@ std::vector<Planche> DessinObjets::DeZone(int zone)
         cairo_curve_to(cr, 26, 30, 30, 44, 32, 48);
         Dessin::Tracer(cr, trait, 2.5);
     });
-    Entiere("passerelle.png", 96, 24, 48, 1, [=](cairo_t* cr) {
-        Dessin::RectArrondi(cr, -32, 0, 64, 16, 4);
-        Dessin::RemplirDegrade(cr, bois.Clair(0.2), bois.Sombre(0.35), 0, 16, trait, 2);
-        Dessin::Polygone(cr, {-40, 8, -32, 4, -32, 14, -40, 18});
+    Entiere("passerelle.png", 96, 36, 48, 1, [=](cairo_t* cr) {
+        Dessin::Polygone(cr, {-31, 0, 31, 0, 32, 1, 32, 28, 26, 32, -26, 32, -32, 28, -32, 1});
+        Dessin::RemplirDegrade(cr, bois.Clair(0.2), bois.Sombre(0.35), 0, 32, trait, 2);
+        cairo_rectangle(cr, -30, 1.5, 60, 5);
+        Dessin::Source(cr, bois.Clair(0.45));
+        cairo_fill(cr);
+        cairo_move_to(cr, -30, 16);
+        cairo_line_to(cr, 30, 16);
+        Dessin::Tracer(cr, trait.Alpha(160), 1.5);
+        Dessin::Polygone(cr, {-44, 10, -32, 6, -32, 22, -44, 26});
         Dessin::Remplir(cr, ACIER_F, trait, 1.5);
-        Dessin::Polygone(cr, {40, 8, 32, 4, 32, 14, 40, 18});
+        Dessin::Polygone(cr, {44, 10, 32, 6, 32, 22, 44, 26});
         Dessin::Remplir(cr, ACIER_F, trait, 1.5);
-        Dessin::Cercle(cr, 0, 8, 3);
-        Dessin::Remplir(cr, ACIER, trait, 1);
+        for (int k = -1; k <= 1; k += 2)
+        {
+            Dessin::Cercle(cr, 20 * k, 24, 2.5);
+            Dessin::Remplir(cr, ACIER, trait, 1);
+        }
     });
     Entiere("passerelle_centre.png", 32, 32, 16, 0, [=](cairo_t* cr) {
         Dessin::Cercle(cr, 0, 12, 11);
@@ -495,10 +507,12 @@ std::vector<Planche> DessinObjets::DeZone(int zone)
         Dessin::Remplir(cr, Teinte(60, 60, 70), trait, 1);
     });
     Entiere("passerelle_maillon.png", 32, 32, 16, 0, [=](cairo_t* cr) {
-        Dessin::Ellipse(cr, 0, 8, 5, 8, 0);
-        Dessin::Tracer(cr, trait, 4.5);
-        Dessin::Ellipse(cr, 0, 8, 5, 8, 0);
-        Dessin::Tracer(cr, ACIER, 2.5);
+        Dessin::Cercle(cr, 0, 16, 10);
+        Dessin::Tracer(cr, trait, 6);
+        Dessin::Cercle(cr, 0, 16, 10);
+        Dessin::Tracer(cr, ACIER, 3.5);
+        cairo_arc(cr, 0, 16, 10, M_PI * 1.1, M_PI * 1.5);
+        Dessin::Tracer(cr, ACIER.Clair(0.6), 1.5);
     });
     if (zone == 2)
     {

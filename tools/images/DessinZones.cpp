@@ -295,8 +295,15 @@ std::vector<Planche> DessinZones::Decors()
         p.dessiner = [](cairo_t* cr) {
             for (int c = 0; c < 4; ++c)
                 DansCellule(cr, 128, 256, 0, c, 0, 0, [&]() {
+                    // fond : dégradé symétrique en largeur, uni en hauteur, pour se répéter sans couture
+                    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 128, 0);
+                    cairo_pattern_add_color_stop_rgba(g, 0, 60 / 255.0, 150 / 255.0, 250 / 255.0, 0.85);
+                    cairo_pattern_add_color_stop_rgba(g, 0.5, 130 / 255.0, 205 / 255.0, 1, 0.85);
+                    cairo_pattern_add_color_stop_rgba(g, 1, 60 / 255.0, 150 / 255.0, 250 / 255.0, 0.85);
                     cairo_rectangle(cr, 0, 0, 128, 256);
-                    Dessin::RemplirDegrade(cr, Teinte(120, 200, 255, 210), Teinte(60, 150, 250, 210), 0, 256, Teinte(), 0);
+                    cairo_set_source(cr, g);
+                    cairo_fill(cr);
+                    cairo_pattern_destroy(g);
                     // filets d'eau qui descendent (période 64 en hauteur : les tuiles s'empilent)
                     for (int k = 0; k < 10; ++k)
                     {
