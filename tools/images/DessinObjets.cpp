@@ -507,11 +507,12 @@ std::vector<Planche> DessinObjets::DeZone(int zone)
         Dessin::Remplir(cr, Teinte(60, 60, 70), trait, 1);
     });
     Entiere("passerelle_maillon.png", 32, 32, 16, 0, [=](cairo_t* cr) {
-        Dessin::Cercle(cr, 0, 16, 10);
+        // accroché par le haut à l'origine
+        Dessin::Cercle(cr, 0, 14, 11);
         Dessin::Tracer(cr, trait, 6);
-        Dessin::Cercle(cr, 0, 16, 10);
+        Dessin::Cercle(cr, 0, 14, 11);
         Dessin::Tracer(cr, ACIER, 3.5);
-        cairo_arc(cr, 0, 16, 10, M_PI * 1.1, M_PI * 1.5);
+        cairo_arc(cr, 0, 14, 11, M_PI * 1.1, M_PI * 1.5);
         Dessin::Tracer(cr, ACIER.Clair(0.6), 1.5);
     });
     if (zone == 2)
