@@ -334,7 +334,8 @@ std::vector<Planche> DessinZones::Decors()
         cairo_move_to(cr, 12, -40);
         cairo_line_to(cr, 20, 0);
         Dessin::Tracer(cr, Teinte(80, 70, 66), 2);
-        cairo_rectangle(cr, -32, -44, 64, 8);
+        // herbe sur le dessus, coins chanfreinés comme le bloc
+        Dessin::Polygone(cr, {-28, -44, 28, -44, 32, -40, 32, -36, -32, -36, -32, -40});
         Dessin::Source(cr, Teinte(90, 190, 70));
         cairo_fill(cr);
     });
