@@ -212,10 +212,24 @@ void Capsule(cairo_t* cr, int c)
         Dessin::Polygone(cr, {-44, -18, -70, -40, -70, 40, -44, 52});
         Dessin::Remplir(cr, Teinte(140, 200, 240), TRAIT, 2);
     }
+    // voyants qui clignotent en alternance ; gyrophare sur le côté
     for (int k = 0; k < 5; ++k)
     {
-        Dessin::Cercle(cr, -48 + 24 * k, 68, 3);
-        Dessin::Remplir(cr, (c == 0 && k % 2) || (c == 1 && !(k % 2)) ? Teinte(255, 220, 60) : Teinte(90, 90, 100), TRAIT, 1);
+        bool allume = (c == 0 && k % 2) || (c == 1 && !(k % 2)) || c == 2;
+        Dessin::Cercle(cr, -48 + 24 * k, 68, allume ? 4.5 : 3);
+        Dessin::Remplir(cr, allume ? Teinte(255, 220, 60) : Teinte(90, 90, 100), TRAIT, 1);
+    }
+    for (int s = -1; s <= 1; s += 2)
+    {
+        bool allume = (c == 0) == (s < 0);
+        Dessin::RectArrondi(cr, 54 * s - 6, -30, 12, 14, 4);
+        Dessin::Remplir(cr, allume ? Teinte(255, 70, 60) : Teinte(110, 40, 40), TRAIT, 1.5);
+        if (allume && c < 2)
+        {
+            Dessin::Cercle(cr, 54 * s, -23, 13);
+            Dessin::Source(cr, Teinte(255, 90, 60, 90));
+            cairo_fill(cr);
+        }
     }
 }
 
@@ -369,7 +383,8 @@ std::vector<Planche> DessinObjets::Communs()
         p.dessiner = [](cairo_t* cr) {
             for (int r = 0; r <= 40; ++r)
             {
-                double w = 6 + 42.0 * r / 40;
+                // le faisceau s'élargit en palpitant
+                double w = 6 + 36.0 * r / 40 + 6 * std::sin(r * 1.7);
                 cairo_pattern_t* g = cairo_pattern_create_linear(48 - w, 0, 48 + w, 0);
                 cairo_pattern_add_color_stop_rgba(g, 0, 0.6, 1, 1, 0);
                 cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 0.35 + 0.6 * r / 40);
