@@ -172,6 +172,11 @@ TEST(Gabarits, OpacitesDemandees)
     EXPECT_EQ(Part(eau, 0, 0, 64, 64, 40, 230), 1.0);
     SurfacePlanche t(SurfacePlanche::Trouver(ZONES + "1/textures/texture_128.png"));
     EXPECT_EQ(Part(t, 5 * 192 + 34, 2 * 192 + 34, 124, 124, 255, 255), 1.0);
+    // le lointain laisse voir les nuages au-dessus de lui ; les nuages laissent voir le ciel
+    SurfacePlanche p2(SurfacePlanche::Trouver(ZONES + "1/background/plan_2.png"));
+    EXPECT_GT(Part(p2, 0, 0, 1792, 12, 0, 0), 0.95);
+    SurfacePlanche nu(SurfacePlanche::Trouver(ZONES + "1/background/nuages.png"));
+    EXPECT_GT(Part(nu, 0, 0, nu.Largeur(), nu.Hauteur(), 0, 0), 0.3);
 }
 
 TEST(Gabarits, CouleursDesHeros)
@@ -198,6 +203,12 @@ TEST(Gabarits, CouleursDesHeros)
     BleusEtRouges(fin, 400, 100, 100, 100, b1, r1);
     EXPECT_GT(b0, r0);
     EXPECT_GT(r1, b1);
+    // la rangée de Tormundo commence sur le même panneau au repos que celle de Vanto
+    int differents = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            differents += fin.Pixel(x, y) != fin.Pixel(x, 100 + y);
+    EXPECT_EQ(differents, 0);
     // son pied est au sol de sécurité, 48 sous l'origine
     EXPECT_NEAR(fin.Englobante(0, 0, 100, 100).y1, 98, 3);
 }
