@@ -79,7 +79,11 @@ TEST(Gabarits, ObjetsCalesSurLeursSegments)
     // le poteau de contrôle se dresse depuis le bas du cadre
     SurfacePlanche cp(SurfacePlanche::Trouver(ZONES + "_/checkpoint.png"));
     for (int c = 0; c < 17; ++c)
-        EXPECT_NEAR(cp.Englobante(c * 80, 0, 80, 128).y1, 127, 2) << c;
+    {
+        auto b = cp.Englobante(c * 80, 0, 80, 128);
+        EXPECT_NEAR(b.y1, 127, 2) << c;
+        EXPECT_LE(b.y0, 4) << c << " : le poteau fait 128 de haut";
+    }
     // socle du portail : de x -48 à 48 et y -8 à 72 autour de l'origine (104, 72)
     SurfacePlanche po(SurfacePlanche::Trouver(ZONES + "_/portail.png"));
     EXPECT_GE(po.Alpha(104, 72 + 30), 200);

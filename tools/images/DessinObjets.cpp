@@ -125,28 +125,28 @@ void Borne(cairo_t* cr, int c)
 
 void Checkpoint(cairo_t* cr, int c)
 {
-    // poteau du sol (y 64) jusqu'à la lanterne
+    // poteau de 128 : du sol (y 64) jusqu'au haut de la lanterne (y -62)
     Dessin::RectArrondi(cr, -14, 54, 28, 10, 3);
     Dessin::Remplir(cr, ACIER_F, TRAIT, 2);
-    Dessin::RectArrondi(cr, -4, -30, 8, 86, 3);
-    Dessin::RemplirDegrade(cr, Teinte(90, 140, 255), Teinte(40, 70, 170), -30, 56, TRAIT, 2);
+    Dessin::RectArrondi(cr, -4, -36, 8, 92, 3);
+    Dessin::RemplirDegrade(cr, Teinte(90, 140, 255), Teinte(40, 70, 170), -36, 56, TRAIT, 2);
     double a = (c == 0) ? 0 : (c - 1) * 2 * M_PI / 16;
     double x = 14 * std::sin(a), z = std::cos(a);
     Teinte lampe = c == 0 ? Teinte(90, 170, 255) : Teinte(255, 80, 60);
     auto Lampe = [&]() {
-        cairo_move_to(cr, 0, -34);
-        cairo_line_to(cr, x, -44);
+        cairo_move_to(cr, 0, -40);
+        cairo_line_to(cr, x, -50);
         Dessin::Tracer(cr, TRAIT, 3);
-        Dessin::Cercle(cr, x, -46, 8);
-        Dessin::RemplirRadial(cr, x, -46, 8, lampe.Clair(0.7), lampe, TRAIT, 2);
+        Dessin::Cercle(cr, x, -53, 8);
+        Dessin::RemplirRadial(cr, x, -53, 8, lampe.Clair(0.7), lampe, TRAIT, 2);
     };
     if (z < 0) Lampe();
-    Dessin::Cercle(cr, 0, -34, 6);
+    Dessin::Cercle(cr, 0, -40, 6);
     Dessin::Remplir(cr, ACIER, TRAIT, 2);
     if (z >= 0) Lampe();
     if (c >= 1)
     {
-        Dessin::Cercle(cr, x, -46, 13);
+        Dessin::Cercle(cr, x, -53, 11);
         Dessin::Source(cr, lampe.Alpha(60));
         cairo_fill(cr);
     }
