@@ -176,6 +176,13 @@ TEST(Gabarits, OpacitesDemandees)
     EXPECT_EQ(Part(eau, 0, 0, 64, 64, 40, 230), 1.0);
     SurfacePlanche t(SurfacePlanche::Trouver(ZONES + "1/textures/texture_128.png"));
     EXPECT_EQ(Part(t, 5 * 192 + 34, 2 * 192 + 34, 124, 124, 255, 255), 1.0);
+    // le caméléon apparaît et disparaît par l'alpha : dessiné opaque, seuls ses bords sont adoucis
+    SurfacePlanche ca(SurfacePlanche::Trouver("png/game/personnages/droviks/cameleon.png"));
+    for (int c = 0; c < 2; ++c)
+    {
+        double mi = Part(ca, c * 100, 0, 100, 100, 30, 230), plein = Part(ca, c * 100, 0, 100, 100, 231, 255);
+        EXPECT_LT(mi, 0.2 * plein) << c;
+    }
     // le lointain laisse voir les nuages au-dessus de lui ; les nuages laissent voir le ciel
     SurfacePlanche p2(SurfacePlanche::Trouver(ZONES + "1/background/plan_2.png"));
     EXPECT_GT(Part(p2, 0, 0, 1792, 12, 0, 0), 0.95);
