@@ -158,8 +158,8 @@ bool PoseCase(int heros, int l, int c, Pose& p, cairo_t* cr, bool avant)
         if (c == 4 || c == 5)
         {
             p = Debout();
-            p.tronc = -4 - 6 * (c - 4);
-            p.tete = 22 + 18 * (c - 4);
+            p.tronc = -10 - 6 * (c - 4);
+            p.tete = 34 + 14 * (c - 4);
             p.yeux = Pose::HAUT;
             p.brasAv[0] = -10; p.brasAr[0] = -25;
             AncrerPieds(p);
