@@ -168,22 +168,33 @@ const Teinte ROBOT_F(120, 30, 36);
 
 void RobotTete(cairo_t* cr)
 {
-    // origine (192, 40) ; cellule 320 x 48
-    Dessin::RectArrondi(cr, -56, -34, 72, 40, 10);
-    Dessin::RemplirDegrade(cr, ROBOT.Clair(0.2), ROBOT_F, -34, 6, TRAIT, 3);
-    Dessin::RectArrondi(cr, -60, -22, 30, 14, 5);
+    // origine (192, 40) = charnière du couvercle ; cellule 320 x 48, l'avant à gauche
+    cairo_move_to(cr, -118, 6);
+    cairo_curve_to(cr, -118, -30, -90, -36, -60, -36);
+    cairo_line_to(cr, 60, -36);
+    cairo_curve_to(cr, 84, -36, 96, -20, 96, 6);
+    cairo_close_path(cr);
+    Dessin::RemplirDegrade(cr, ROBOT.Clair(0.2), ROBOT_F, -36, 6, TRAIT, 3);
+    // visière et oeil vers l'avant
+    Dessin::RectArrondi(cr, -112, -22, 56, 16, 6);
     Dessin::Remplir(cr, Teinte(20, 24, 36), TRAIT, 2);
-    Dessin::Ellipse(cr, -50, -15, 6, 4, 0);
+    Dessin::Ellipse(cr, -96, -14, 9, 5, 0);
     Dessin::Remplir(cr, Teinte(255, 230, 60), TRAIT, 0);
-    for (int k = 0; k < 3; ++k)
-        Rivet(cr, -20 + 12 * k, 0);
-    Dessin::Polygone(cr, {4, -34, 10, -39, 16, -34});
+    Dessin::Reflet(cr, -30, -28, 30, 3, 0.35);
+    for (int k = 0; k < 6; ++k)
+        Rivet(cr, -40 + 24 * k, 0);
+    // charnière
+    Dessin::Cercle(cr, 0, 0, 6);
+    Dessin::Remplir(cr, ACIER, TRAIT, 2);
+    Dessin::Polygone(cr, {70, -36, 78, -44, 86, -34});
     Dessin::Remplir(cr, ACIER, TRAIT, 1.5);
 }
 
 void RobotCorps(cairo_t* cr)
 {
-    // origine (160, 72) ; rayon 72
+    // origine (160, 72) ; rayon 72 ; support du réacteur à l'arrière, en (112, 24)
+    Dessin::RectArrondi(cr, 50, 4, 76, 24, 8);
+    Dessin::RemplirDegrade(cr, ACIER, ACIER_F, 4, 28, TRAIT, 3);
     Dessin::RectArrondi(cr, -70, -62, 140, 124, 26);
     Dessin::RemplirDegrade(cr, ROBOT.Clair(0.15), ROBOT_F, -62, 62, TRAIT, 3.5);
     Dessin::RectArrondi(cr, -54, -40, 70, 56, 10);
@@ -250,27 +261,31 @@ void RobotEpaule(cairo_t* cr)
 
 void RobotBras(cairo_t* cr)
 {
-    Dessin::RectArrondi(cr, -18, -26, 36, 52, 14);
-    Dessin::RemplirDegrade(cr, ACIER, ACIER_F, -26, 26, TRAIT, 3);
-    Dessin::Cercle(cr, 0, 16, 9);
-    Dessin::Remplir(cr, ROBOT, TRAIT, 2);
+    // de l'épaule (origine) au coude, 74 devant et 30 plus bas
+    Dessin::Membre(cr, 0, -4, -62, 20, 20, ACIER, TRAIT);
+    Dessin::Cercle(cr, 0, -4, 14);
+    Dessin::Remplir(cr, ROBOT, TRAIT, 2.5);
+    Dessin::Cercle(cr, 0, -4, 5);
+    Dessin::Remplir(cr, ACIER_F, TRAIT, 1.5);
 }
 
 void RobotAvantBras(cairo_t* cr)
 {
-    // poing-fusée tourné vers -x
-    Dessin::RectArrondi(cr, -10, -14, 50, 28, 8);
+    // poing-fusée : du coude (origine) vers l'avant (-x), tuyère derrière le coude
+    Dessin::Polygone(cr, {8, -8, 22, -12, 22, 12, 8, 8});
+    Dessin::Remplir(cr, ACIER_F, TRAIT, 2);
+    Dessin::RectArrondi(cr, -58, -14, 70, 28, 8);
     Dessin::RemplirDegrade(cr, ACIER, ACIER_F, -14, 14, TRAIT, 3);
-    Dessin::RectArrondi(cr, -40, -22, 36, 44, 12);
+    Dessin::Cercle(cr, 0, 0, 11);
+    Dessin::Remplir(cr, ROBOT, TRAIT, 2.5);
+    Dessin::RectArrondi(cr, -94, -22, 40, 44, 12);
     Dessin::RemplirDegrade(cr, ROBOT.Clair(0.2), ROBOT_F, -22, 22, TRAIT, 3);
     for (int k = 0; k < 3; ++k)
     {
-        cairo_move_to(cr, -38, -10 + 10 * k);
-        cairo_line_to(cr, -24, -10 + 10 * k);
+        cairo_move_to(cr, -92, -10 + 10 * k);
+        cairo_line_to(cr, -76, -10 + 10 * k);
     }
     Dessin::Tracer(cr, ROBOT_F.Sombre(0.4), 2.5);
-    Dessin::Polygone(cr, {40, -8, 54, -12, 54, 12, 40, 8});
-    Dessin::Remplir(cr, ACIER_F, TRAIT, 2);
 }
 
 void RobotReacteur(cairo_t* cr, int c)

@@ -54,16 +54,30 @@ Planche DessinHeros::Boucliers()
                 xy.push_back(46 * std::sin(a));
             }
             Dessin::Polygone(cr, xy);
-            Dessin::RemplirRadial(cr, 0, 0, 46, Teinte(190, 230, 140, 60), Teinte(120, 90, 40, 150),
-                                  Teinte(90, 60, 20, 230), 3);
+            // cristal clair vert et or : il sert aussi sous les étoiles de l'invincibilité
+            Dessin::RemplirRadial(cr, 0, 0, 46, Teinte(235, 255, 210, 40), Teinte(130, 190, 70, 120),
+                                  Teinte(250, 215, 90, 240), 3);
             for (int k = 0; k < 8; ++k)
             {
                 double a = k * M_PI / 4 + M_PI / 8;
                 cairo_move_to(cr, 0, 0);
                 cairo_line_to(cr, 46 * std::cos(a), 46 * std::sin(a));
             }
-            Dessin::Tracer(cr, Teinte(140, 110, 60, 90), 1.5);
-            Dessin::Reflet(cr, -18, -22, 12, 5, 0.5);
+            Dessin::Tracer(cr, Teinte(255, 245, 190, 80), 1.5);
+            Dessin::Polygone(cr, xy);
+            cairo_save(cr);
+            cairo_scale(cr, 0.72, 0.72);
+            Dessin::Polygone(cr, xy);
+            cairo_restore(cr);
+            Dessin::Tracer(cr, Teinte(255, 250, 210, 110), 1.5);
+            Dessin::Reflet(cr, -18, -22, 12, 5, 0.55);
+            // éclats de roche sur le pourtour
+            for (int k = 0; k < 4; ++k)
+            {
+                double a = k * M_PI / 2 + 0.6;
+                Dessin::Etoile(cr, 44 * std::cos(a), 44 * std::sin(a), 6, 3, 4, 45 * k);
+                Dessin::Remplir(cr, Teinte(200, 160, 90), Teinte(90, 60, 20), 1.2);
+            }
         });
         // eau au repos
         for (int c = 0; c <= 8; ++c)

@@ -170,10 +170,14 @@ void Guepe(cairo_t* cr, int c)
         cairo_line_to(cr, -6 + 14 * s, -20);
         Dessin::Tracer(cr, TRAIT, 2.5);
     }
-    // abdomen rayé articulé
-    double aa = tir ? 45 + 10 * (c - 4) : 15;
+    // abdomen rayé articulé ; au tir il se replie sous le corps, dard vers (+32, +48)
+    const double replie[4] = {-70, -105, -131, -131};
+    double aa = tir ? replie[c - 4] : 15;
     cairo_save(cr);
-    cairo_translate(cr, -12, 0);
+    if (tir)
+        cairo_translate(cr, -4, 6);
+    else
+        cairo_translate(cr, -12, 0);
     cairo_rotate(cr, aa * M_PI / 180);
     Dessin::Ellipse(cr, -16, 0, 18, 11, 0);
     Dessin::RemplirDegrade(cr, Teinte(255, 220, 40), Teinte(220, 150, 0), -11, 11, TRAIT, 2.5);
@@ -187,12 +191,13 @@ void Guepe(cairo_t* cr, int c)
         cairo_fill(cr);
         cairo_restore(cr);
     }
-    // dard-canon
-    Dessin::Polygone(cr, {-33, -3, -46, 0, -33, 3});
+    // dard-canon, plus long quand il vise
+    double pointe = tir ? -54 : -46;
+    Dessin::Polygone(cr, {-33, -3.5, pointe, 0, -33, 3.5});
     Dessin::Remplir(cr, ACIER, TRAIT, 1.5);
     if (c == 6)
     {
-        Dessin::Etoile(cr, -48, 0, 8, 3, 6, 0);
+        Dessin::Etoile(cr, pointe - 2, 0, 8, 3, 6, 0);
         Dessin::Remplir(cr, Teinte(255, 255, 170), Teinte(255, 100, 0), 1);
     }
     cairo_restore(cr);
@@ -388,14 +393,29 @@ void ZubRobot(cairo_t* cr, int c)
         cairo_line_to(cr, 4, 40 + 10 * k);
     }
     Dessin::Tracer(cr, Teinte(30, 30, 36), 1.5);
-    // tête-canon
+    // tête-canon qui se balance sur son ressort ; le canon recule au tir (dernière image)
+    const double balance = 3 * std::sin(c * M_PI / 4);
+    const double recul = (c == 7) ? 8 : (c == 0 ? 4 : 0);
+    cairo_save(cr);
+    cairo_translate(cr, 0, balance);
     Dessin::RectArrondi(cr, -34, -30, 56, 62, 12);
     Dessin::RemplirDegrade(cr, Teinte(120, 210, 255), Teinte(30, 110, 190), -30, 32, TRAIT, 3);
     // canon vers la gauche, origine du tir en (0, -4)
-    Dessin::RectArrondi(cr, -62, -11, 34, 14, 4);
+    Dessin::RectArrondi(cr, -62 + recul, -11, 34, 14, 4);
     Dessin::RemplirDegrade(cr, ACIER, ACIER_F, -11, 3, TRAIT, 2.5);
+    for (int k = 0; k < 3; ++k)
+    {
+        cairo_move_to(cr, -54 + recul + 8 * k, -9);
+        cairo_line_to(cr, -54 + recul + 8 * k, 1);
+    }
+    Dessin::Tracer(cr, ACIER_F.Sombre(0.3), 1.5);
     double charge = (c % 8) / 7.0;
-    Dessin::Cercle(cr, -62, -4, 3 + 4 * charge);
+    if (c == 7)
+    {
+        Dessin::Etoile(cr, -66 + recul, -4, 14, 5, 8, 0);
+        Dessin::Remplir(cr, Teinte(255, 250, 200, 230), Teinte(255, 60, 60), 1.5);
+    }
+    Dessin::Cercle(cr, -62 + recul, -4, 3 + 4 * charge);
     Dessin::Remplir(cr, Teinte(255, 80 + 150 * charge, 80, 120 + 135 * charge), Teinte(255, 40, 40), 1.2);
     // visière
     Dessin::RectArrondi(cr, -28, -20, 30, 16, 6);
@@ -411,6 +431,7 @@ void ZubRobot(cairo_t* cr, int c)
     Dessin::Remplir(cr, (c % 2) ? Teinte(255, 240, 80) : Teinte(120, 100, 40), TRAIT, 1.5);
     for (int k = 0; k < 3; ++k)
         Rivet(cr, -24 + 18 * k, 22);
+    cairo_restore(cr);
 }
 
 // Canon laser mural : regarde à droite (retourné par le jeu pour tirer à gauche)

@@ -158,8 +158,8 @@ bool PoseCase(int heros, int l, int c, Pose& p, cairo_t* cr, bool avant)
         if (c == 4 || c == 5)
         {
             p = Debout();
-            p.tronc = -4 - 6 * (c - 4);
-            p.tete = 22 + 18 * (c - 4);
+            p.tronc = -10 - 6 * (c - 4);
+            p.tete = 34 + 14 * (c - 4);
             p.yeux = Pose::HAUT;
             p.brasAv[0] = -10; p.brasAr[0] = -25;
             AncrerPieds(p);
@@ -331,6 +331,17 @@ bool PoseCase(int heros, int l, int c, Pose& p, cairo_t* cr, bool avant)
             p.yeux = Pose::CROIX;
             p.bouche = (c == 9) ? Pose::JOUES : Pose::OUVERTE;
             p.echarpe = 1;
+            if (c == 11)
+            {
+                // mort : sursaut en arrière, bras tendus vers l'avant
+                p.lacet = 25;
+                p.tronc = -30;
+                p.tete = 30;
+                p.brasAv[0] = 105; p.brasAv[1] = 10;
+                p.brasAr[0] = 75; p.brasAr[1] = 10;
+                p.jambeAv[0] = 45; p.jambeAv[1] = -70;
+                p.jambeAr[0] = -30; p.jambeAr[1] = -10;
+            }
             AncrerPieds(p);
             if (c == 9 && avant)
             {

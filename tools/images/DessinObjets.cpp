@@ -110,40 +110,43 @@ void Bloc(cairo_t* cr)
 
 void Borne(cairo_t* cr, int c)
 {
-    Teinte t = c ? Teinte(255, 80, 80) : Teinte(80, 140, 255);
-    Dessin::RectArrondi(cr, -3, -30, 6, 60, 3);
-    Dessin::Remplir(cr, ACIER_F.Alpha(200), TRAIT, 1.5);
+    // repères discrets : ils passent devant le héros dans la boucle
+    Teinte t = c ? Teinte(255, 120, 120, 70) : Teinte(120, 170, 255, 70);
+    Dessin::RectArrondi(cr, -2, -30, 4, 60, 2);
+    Dessin::Source(cr, Teinte(255, 255, 255, 28));
+    cairo_fill(cr);
     for (int k = 0; k < 3; ++k)
     {
-        Dessin::Cercle(cr, 0, -20 + 20 * k, 3.5);
-        Dessin::Remplir(cr, t, TRAIT, 1);
+        Dessin::Cercle(cr, 0, -20 + 20 * k, 3);
+        Dessin::Source(cr, t);
+        cairo_fill(cr);
     }
 }
 
 void Checkpoint(cairo_t* cr, int c)
 {
-    // poteau du sol (y 64) jusqu'à la lanterne
+    // poteau de 128 : du sol (y 64) jusqu'au haut de la lanterne (y -62)
     Dessin::RectArrondi(cr, -14, 54, 28, 10, 3);
     Dessin::Remplir(cr, ACIER_F, TRAIT, 2);
-    Dessin::RectArrondi(cr, -4, -30, 8, 86, 3);
-    Dessin::RemplirDegrade(cr, Teinte(90, 140, 255), Teinte(40, 70, 170), -30, 56, TRAIT, 2);
+    Dessin::RectArrondi(cr, -4, -36, 8, 92, 3);
+    Dessin::RemplirDegrade(cr, Teinte(90, 140, 255), Teinte(40, 70, 170), -36, 56, TRAIT, 2);
     double a = (c == 0) ? 0 : (c - 1) * 2 * M_PI / 16;
     double x = 14 * std::sin(a), z = std::cos(a);
     Teinte lampe = c == 0 ? Teinte(90, 170, 255) : Teinte(255, 80, 60);
     auto Lampe = [&]() {
-        cairo_move_to(cr, 0, -34);
-        cairo_line_to(cr, x, -44);
+        cairo_move_to(cr, 0, -40);
+        cairo_line_to(cr, x, -50);
         Dessin::Tracer(cr, TRAIT, 3);
-        Dessin::Cercle(cr, x, -46, 8);
-        Dessin::RemplirRadial(cr, x, -46, 8, lampe.Clair(0.7), lampe, TRAIT, 2);
+        Dessin::Cercle(cr, x, -53, 8);
+        Dessin::RemplirRadial(cr, x, -53, 8, lampe.Clair(0.7), lampe, TRAIT, 2);
     };
     if (z < 0) Lampe();
-    Dessin::Cercle(cr, 0, -34, 6);
+    Dessin::Cercle(cr, 0, -40, 6);
     Dessin::Remplir(cr, ACIER, TRAIT, 2);
     if (z >= 0) Lampe();
     if (c >= 1)
     {
-        Dessin::Cercle(cr, x, -46, 13);
+        Dessin::Cercle(cr, x, -53, 11);
         Dessin::Source(cr, lampe.Alpha(60));
         cairo_fill(cr);
     }
@@ -183,12 +186,12 @@ void Panneau(cairo_t* cr, int ligne, int c)
 
 void Capsule(cairo_t* cr, int c)
 {
-    // bouton à y -56, fond à y 80
+    // dessus du bouton à y -56 (de x -16 à 16), fût en x 0, fond à y 80
     double enfonce = (c >= 2) ? 5 : 0;
-    Dessin::RectArrondi(cr, -14, -60 + enfonce, 28, 8, 3);
-    Dessin::Remplir(cr, (c == 1) ? Teinte(255, 240, 100) : Teinte(255, 60, 60), TRAIT, 2);
-    Dessin::RectArrondi(cr, -5, -54 + enfonce, 10, 20, 2);
+    Dessin::RectArrondi(cr, -5, -50 + enfonce, 10, 16, 2);
     Dessin::Remplir(cr, ACIER_F, TRAIT, 1.5);
+    Dessin::RectArrondi(cr, -15, -55 + enfonce, 30, 8, 3);
+    Dessin::Remplir(cr, (c == 1) ? Teinte(255, 240, 100) : Teinte(255, 60, 60), TRAIT, 2);
     Dessin::RectArrondi(cr, -66, -36, 132, 116, 22);
     Dessin::RemplirDegrade(cr, ACIER, ACIER_F, -36, 80, TRAIT, 3);
     if (c < 3)
@@ -209,10 +212,24 @@ void Capsule(cairo_t* cr, int c)
         Dessin::Polygone(cr, {-44, -18, -70, -40, -70, 40, -44, 52});
         Dessin::Remplir(cr, Teinte(140, 200, 240), TRAIT, 2);
     }
+    // voyants qui clignotent en alternance ; gyrophare sur le côté
     for (int k = 0; k < 5; ++k)
     {
-        Dessin::Cercle(cr, -48 + 24 * k, 68, 3);
-        Dessin::Remplir(cr, (c == 0 && k % 2) || (c == 1 && !(k % 2)) ? Teinte(255, 220, 60) : Teinte(90, 90, 100), TRAIT, 1);
+        bool allume = (c == 0 && k % 2) || (c == 1 && !(k % 2)) || c == 2;
+        Dessin::Cercle(cr, -48 + 24 * k, 68, allume ? 4.5 : 3);
+        Dessin::Remplir(cr, allume ? Teinte(255, 220, 60) : Teinte(90, 90, 100), TRAIT, 1);
+    }
+    for (int s = -1; s <= 1; s += 2)
+    {
+        bool allume = (c == 0) == (s < 0);
+        Dessin::RectArrondi(cr, 54 * s - 6, -30, 12, 14, 4);
+        Dessin::Remplir(cr, allume ? Teinte(255, 70, 60) : Teinte(110, 40, 40), TRAIT, 1.5);
+        if (allume && c < 2)
+        {
+            Dessin::Cercle(cr, 54 * s, -23, 13);
+            Dessin::Source(cr, Teinte(255, 90, 60, 90));
+            cairo_fill(cr);
+        }
     }
 }
 
@@ -227,7 +244,7 @@ void Portail(cairo_t* cr, int c)
         cairo_line_to(cr, 40, 10 + 20 * k);
     }
     Dessin::Tracer(cr, Teinte(50, 30, 100), 2);
-    Dessin::RectArrondi(cr, -10, -24, 20, 16, 3);
+    Dessin::RectArrondi(cr, -7, -23, 14, 15, 3);
     Dessin::Remplir(cr, Teinte(255, 230, 120), TRAIT, 2);
     // anneau de lumière qui se charge
     double f = c / 4.0;
@@ -366,7 +383,8 @@ std::vector<Planche> DessinObjets::Communs()
         p.dessiner = [](cairo_t* cr) {
             for (int r = 0; r <= 40; ++r)
             {
-                double w = 6 + 42.0 * r / 40;
+                // le faisceau s'élargit en palpitant
+                double w = 6 + 36.0 * r / 40 + 6 * std::sin(r * 1.7);
                 cairo_pattern_t* g = cairo_pattern_create_linear(48 - w, 0, 48 + w, 0);
                 cairo_pattern_add_color_stop_rgba(g, 0, 0.6, 1, 1, 0);
                 cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 0.35 + 0.6 * r / 40);
@@ -478,15 +496,24 @@ std::vector<Planche> DessinObjets::DeZone(int zone)
         cairo_curve_to(cr, 26, 30, 30, 44, 32, 48);
         Dessin::Tracer(cr, trait, 2.5);
     });
-    Entiere("passerelle.png", 96, 24, 48, 1, [=](cairo_t* cr) {
-        Dessin::RectArrondi(cr, -32, 0, 64, 16, 4);
-        Dessin::RemplirDegrade(cr, bois.Clair(0.2), bois.Sombre(0.35), 0, 16, trait, 2);
-        Dessin::Polygone(cr, {-40, 8, -32, 4, -32, 14, -40, 18});
+    Entiere("passerelle.png", 96, 36, 48, 1, [=](cairo_t* cr) {
+        Dessin::Polygone(cr, {-31, 0, 31, 0, 32, 1, 32, 28, 26, 32, -26, 32, -32, 28, -32, 1});
+        Dessin::RemplirDegrade(cr, bois.Clair(0.2), bois.Sombre(0.35), 0, 32, trait, 2);
+        cairo_rectangle(cr, -30, 1.5, 60, 5);
+        Dessin::Source(cr, bois.Clair(0.45));
+        cairo_fill(cr);
+        cairo_move_to(cr, -30, 16);
+        cairo_line_to(cr, 30, 16);
+        Dessin::Tracer(cr, trait.Alpha(160), 1.5);
+        Dessin::Polygone(cr, {-44, 10, -32, 6, -32, 22, -44, 26});
         Dessin::Remplir(cr, ACIER_F, trait, 1.5);
-        Dessin::Polygone(cr, {40, 8, 32, 4, 32, 14, 40, 18});
+        Dessin::Polygone(cr, {44, 10, 32, 6, 32, 22, 44, 26});
         Dessin::Remplir(cr, ACIER_F, trait, 1.5);
-        Dessin::Cercle(cr, 0, 8, 3);
-        Dessin::Remplir(cr, ACIER, trait, 1);
+        for (int k = -1; k <= 1; k += 2)
+        {
+            Dessin::Cercle(cr, 20 * k, 24, 2.5);
+            Dessin::Remplir(cr, ACIER, trait, 1);
+        }
     });
     Entiere("passerelle_centre.png", 32, 32, 16, 0, [=](cairo_t* cr) {
         Dessin::Cercle(cr, 0, 12, 11);
@@ -495,10 +522,13 @@ std::vector<Planche> DessinObjets::DeZone(int zone)
         Dessin::Remplir(cr, Teinte(60, 60, 70), trait, 1);
     });
     Entiere("passerelle_maillon.png", 32, 32, 16, 0, [=](cairo_t* cr) {
-        Dessin::Ellipse(cr, 0, 8, 5, 8, 0);
-        Dessin::Tracer(cr, trait, 4.5);
-        Dessin::Ellipse(cr, 0, 8, 5, 8, 0);
-        Dessin::Tracer(cr, ACIER, 2.5);
+        // accroché par le haut à l'origine
+        Dessin::Cercle(cr, 0, 14, 11);
+        Dessin::Tracer(cr, trait, 6);
+        Dessin::Cercle(cr, 0, 14, 11);
+        Dessin::Tracer(cr, ACIER, 3.5);
+        cairo_arc(cr, 0, 14, 11, M_PI * 1.1, M_PI * 1.5);
+        Dessin::Tracer(cr, ACIER.Clair(0.6), 1.5);
     });
     if (zone == 2)
     {

@@ -624,7 +624,8 @@ void Tronc(cairo_t* cr, int zone, const Style& s)
         cairo_curve_to(cr, -20, -92 + 44 * k, 20, -108 + 44 * k, 64, -100 + 44 * k);
     }
     Dessin::Tracer(cr, s.trait.Alpha(150), 2);
-    Dessin::Ellipse(cr, 0, -128, 60, 6, 0);
+    // cerne du dessus, sous le bord haut (y 32 de l'image)
+    Dessin::Ellipse(cr, 0, -121, 56, 5, 0);
     Dessin::Remplir(cr, zone == 1 ? Teinte(230, 190, 120) : s.surfaceClair, s.trait, 2);
 }
 } // namespace

@@ -56,9 +56,18 @@ void Nuage(cairo_t* cr, double x, double y, double l)
     };
     Chemin();
     Dessin::Tracer(cr, Teinte(170, 200, 240), 4);
+    // remplissage opaque : il recouvre les arcs intérieurs du trait
     Chemin();
-    Dessin::Source(cr, Teinte(255, 255, 255, 240));
+    Dessin::Source(cr, Teinte(255, 255, 255));
     cairo_fill(cr);
+    // ombre douce sous le nuage
+    cairo_save(cr);
+    Chemin();
+    cairo_clip(cr);
+    Dessin::Ellipse(cr, x, y + l * 0.16, l * 0.52, l * 0.12, 0);
+    Dessin::Source(cr, Teinte(228, 238, 252));
+    cairo_fill(cr);
+    cairo_restore(cr);
 }
 
 void Etoiles(cairo_t* cr, int l, int h, int n, double alpha)
@@ -107,30 +116,48 @@ std::vector<Planche> DessinZones::ArrierePlans(int zone)
             for (int l = 0; l < 4; ++l)
                 DansCellule(cr, 1792, 48, l, 0, 0, 0, [&]() {
                     // îles et falaises vertes, horizontales et répétables
+                    auto Colline = [](double x) {
+                        return 30 - 12 * std::pow(std::fabs(std::sin(x * M_PI / 448.0)), 3)
+                               - 8 * std::pow(std::fabs(std::sin(x * M_PI / 256.0 + 1)), 4);
+                    };
                     cairo_move_to(cr, 0, 48);
                     for (int x = 0; x <= 1792; x += 8)
-                    {
-                        double y = 30 - 12 * std::pow(std::fabs(std::sin(x * M_PI / 448.0)), 3)
-                                   - 8 * std::pow(std::fabs(std::sin(x * M_PI / 256.0 + 1)), 4);
-                        cairo_line_to(cr, x, y);
-                    }
+                        cairo_line_to(cr, x, Colline(x));
                     cairo_line_to(cr, 1792, 48);
                     cairo_close_path(cr);
                     Dessin::RemplirDegrade(cr, Teinte(90, 190, 90), Teinte(40, 120, 70), 10, 40, Teinte(30, 80, 50), 1.5);
-                    // palmiers
-                    for (int k = 0; k < 7; ++k)
+                    // plage au pied des collines
+                    cairo_move_to(cr, 0, 40);
+                    for (int x = 0; x <= 1792; x += 16)
+                        cairo_line_to(cr, x, 35 + 2 * std::sin(x * M_PI / 128.0));
+                    cairo_line_to(cr, 1792, 40);
+                    cairo_close_path(cr);
+                    Dessin::Remplir(cr, Teinte(250, 226, 150), Teinte(200, 160, 90), 1);
+                    // palmiers, plus serrés, de tailles variées
+                    for (int k = 0; k < 14; ++k)
                     {
-                        double x = 64 + 256 * k;
-                        cairo_move_to(cr, x, 30);
-                        cairo_curve_to(cr, x + 2, 22, x + 4, 16, x + 6, 10);
-                        Dessin::Tracer(cr, Teinte(120, 80, 40), 2);
-                        for (int f = 0; f < 4; ++f)
+                        double x = 40 + 128 * k + (k % 3) * 22;
+                        double sol = Colline(x) + 2, h = 14 + (k % 2) * 5;
+                        double tx = x + 5, ty = sol - h;
+                        cairo_move_to(cr, x, sol);
+                        cairo_curve_to(cr, x + 1, sol - h * 0.4, x + 3, sol - h * 0.8, tx, ty);
+                        Dessin::Tracer(cr, Teinte(60, 36, 16), 3.5);
+                        cairo_move_to(cr, x, sol);
+                        cairo_curve_to(cr, x + 1, sol - h * 0.4, x + 3, sol - h * 0.8, tx, ty);
+                        Dessin::Tracer(cr, Teinte(150, 100, 50), 2);
+                        // palmes retombantes
+                        for (int passe = 0; passe < 2; ++passe)
                         {
-                            double a = -M_PI / 2 + (f - 1.5) * 0.8;
-                            cairo_move_to(cr, x + 6, 10);
-                            cairo_line_to(cr, x + 6 + 9 * std::cos(a + M_PI / 2 * 0.6), 10 + 5 * std::sin(a) + 5);
+                            for (int f = 0; f < 5; ++f)
+                            {
+                                double a = (-170 + 40 * f) * M_PI / 180;
+                                cairo_move_to(cr, tx, ty);
+                                cairo_curve_to(cr, tx + 7 * std::cos(a), ty + 7 * std::sin(a) - 2,
+                                               tx + 10 * std::cos(a), ty + 8 * std::sin(a),
+                                               tx + 12 * std::cos(a), ty + 8 * std::sin(a) + 4);
+                            }
+                            Dessin::Tracer(cr, passe ? Teinte(70, 190, 70) : Teinte(20, 80, 30), passe ? 2 : 3.5);
                         }
-                        Dessin::Tracer(cr, Teinte(40, 140, 60), 2.5);
                     }
                     // écume au pied des îles
                     cairo_rectangle(cr, 0, 40, 1792, 8);
@@ -295,8 +322,15 @@ std::vector<Planche> DessinZones::Decors()
         p.dessiner = [](cairo_t* cr) {
             for (int c = 0; c < 4; ++c)
                 DansCellule(cr, 128, 256, 0, c, 0, 0, [&]() {
+                    // fond : dégradé symétrique en largeur, uni en hauteur, pour se répéter sans couture
+                    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 128, 0);
+                    cairo_pattern_add_color_stop_rgba(g, 0, 60 / 255.0, 150 / 255.0, 250 / 255.0, 0.85);
+                    cairo_pattern_add_color_stop_rgba(g, 0.5, 130 / 255.0, 205 / 255.0, 1, 0.85);
+                    cairo_pattern_add_color_stop_rgba(g, 1, 60 / 255.0, 150 / 255.0, 250 / 255.0, 0.85);
                     cairo_rectangle(cr, 0, 0, 128, 256);
-                    Dessin::RemplirDegrade(cr, Teinte(120, 200, 255, 210), Teinte(60, 150, 250, 210), 0, 256, Teinte(), 0);
+                    cairo_set_source(cr, g);
+                    cairo_fill(cr);
+                    cairo_pattern_destroy(g);
                     // filets d'eau qui descendent (période 64 en hauteur : les tuiles s'empilent)
                     for (int k = 0; k < 10; ++k)
                     {
@@ -327,7 +361,8 @@ std::vector<Planche> DessinZones::Decors()
         cairo_move_to(cr, 12, -40);
         cairo_line_to(cr, 20, 0);
         Dessin::Tracer(cr, Teinte(80, 70, 66), 2);
-        cairo_rectangle(cr, -32, -44, 64, 8);
+        // herbe sur le dessus, coins chanfreinés comme le bloc
+        Dessin::Polygone(cr, {-28, -44, 28, -44, 32, -40, 32, -36, -32, -36, -32, -40});
         Dessin::Source(cr, Teinte(90, 190, 70));
         cairo_fill(cr);
     });

@@ -174,7 +174,8 @@ bool Generateur::PlanchesContact(const std::vector<Planche>& planches, const std
                 }
                 cairo_set_source_rgba(cr, 1, 0.2, 0.2, 0.9);
                 for (const Cadre& c : p->cadres)
-                    cairo_rectangle(cr, c.x + 0.5 / e, c.y + 0.5 / e, c.l - 1 / e, c.h - 1 / e);
+                    if (c.h * e >= 6 && c.l * e >= 6) // les lignes de 2 px se liraient mal sous le trait
+                        cairo_rectangle(cr, c.x + 0.5 / e, c.y + 0.5 / e, c.l - 1 / e, c.h - 1 / e);
                 cairo_stroke(cr);
             }
             else
