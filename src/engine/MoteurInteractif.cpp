@@ -17,13 +17,19 @@ void MoteurInteractif::Retirer(EntiteInteractive* entite)
     entites.erase(std::remove(entites.begin(), entites.end(), entite), entites.end());
 }
 
-void MoteurInteractif::MettreAJour(sf::RenderWindow& canvas)
+void MoteurInteractif::MettreAJour(sf::RenderWindow& canvas, std::deque<sf::Event>* supplement)
 {
     for (std::size_t i = 0; i < entites.size(); ++i)
         entites[i]->MettreAJour(canvas);
     sf::Event evenement;
     while (canvas.pollEvent(evenement))
         Distribuer(evenement);
+    while (supplement && !supplement->empty())
+    {
+        evenement = supplement->front();
+        supplement->pop_front();
+        Distribuer(evenement);
+    }
 }
 
 void MoteurInteractif::Distribuer(const sf::Event& evenement)
@@ -32,10 +38,12 @@ void MoteurInteractif::Distribuer(const sf::Event& evenement)
         entites[i]->TraiterEvenement(evenement);
 }
 
-void MoteurInteractif::IgnorerEvenements(sf::RenderWindow& canvas)
+void MoteurInteractif::IgnorerEvenements(sf::RenderWindow& canvas, std::deque<sf::Event>* supplement)
 {
     sf::Event evenement;
     while (canvas.pollEvent(evenement))
     {
     }
+    if (supplement)
+        supplement->clear();
 }

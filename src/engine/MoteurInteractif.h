@@ -2,6 +2,7 @@
 
 #include "engine/Singleton.h"
 
+#include <deque>
 #include <vector>
 
 class EntiteInteractive;
@@ -15,8 +16,9 @@ class MoteurInteractif : public Singleton<MoteurInteractif>
 public:
     void Ajouter(EntiteInteractive* entite);
     void Retirer(EntiteInteractive* entite);
-    void MettreAJour(sf::RenderWindow& canvas);
-    void IgnorerEvenements(sf::RenderWindow& canvas);
+    // supplement : événements venus d'ailleurs (Qt), distribués après ceux de la fenêtre
+    void MettreAJour(sf::RenderWindow& canvas, std::deque<sf::Event>* supplement = nullptr);
+    void IgnorerEvenements(sf::RenderWindow& canvas, std::deque<sf::Event>* supplement = nullptr);
 
     // Distribue un événement à toutes les entités (passe d'événements de MettreAJour)
     void Distribuer(const sf::Event& evenement);

@@ -1,8 +1,10 @@
 #include "shell/MenuDialogControleur.h"
 
 #include "engine/GestionnaireControleurs.h"
+#include "shell/TraducteurTouches.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,7 +88,14 @@ bool MenuDialogControleur::event(QEvent* evenement)
 {
     if (!capture || evenement->type() != QEvent::KeyPress)
         QDialog::event(evenement);
-    // Pendant une capture, les touches Qt sont avalées
+    else
+    {
+        // Pendant une capture, les touches Qt sont avalées et enregistrées
+        sf::Event e;
+        if (TraducteurTouches::Traduire(*static_cast<QKeyEvent*>(evenement), true, e))
+            Capturer(e);
+    }
+    // Les boutons de manette arrivent par la fenêtre SFML
     if (sf::RenderWindow::isOpen())
     {
         sf::Event e;

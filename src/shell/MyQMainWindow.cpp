@@ -19,6 +19,7 @@ MyQMainWindow::MyQMainWindow() : QMainWindow(nullptr)
     // le canvas garde ses 640 × 480 quelle que soit la hauteur de la barre de menus
     canvas->setFixedSize(640, 480);
     setCentralWidget(canvas);
+    canvas->setFocus();
 
     QMenu* fichier = menuBar()->addMenu("Fichier");
     QAction* redemarrer = fichier->addAction(QString::fromUtf8("Redémarrer"));

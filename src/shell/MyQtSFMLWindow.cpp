@@ -88,7 +88,7 @@ void MyQtSFMLWindow::Actualiser()
     ChangerEcran();
     if (!pause)
     {
-        MoteurInteractif::Instance()->MettreAJour(*this);
+        MoteurInteractif::Instance()->MettreAJour(*this, &evenementsQt);
         if (Ecran* e = EcranNumero(ecranCourant))
             if (Application* app = e->App())
             {
@@ -100,7 +100,7 @@ void MyQtSFMLWindow::Actualiser()
     }
     else
     {
-        MoteurInteractif::Instance()->IgnorerEvenements(*this);
+        MoteurInteractif::Instance()->IgnorerEvenements(*this, &evenementsQt);
         MoteurGraphique::Instance()->AfficherFige(*this);
         MoteurAudio::Instance()->MettreAJour(false);
     }

@@ -1,5 +1,10 @@
 #include "shell/QtSFMLWindow.h"
 
+#include "shell/TraducteurTouches.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
 QtSFMLWindow::QtSFMLWindow(QWidget* parent, const QPoint& position, const QSize& taille, unsigned int tempsFrame)
     : QWidget(parent), sf::RenderWindow(), initialise(false)
 {
@@ -32,4 +37,32 @@ void QtSFMLWindow::paintEvent(QPaintEvent*)
 {
     Actualiser();
     display();
+}
+
+void QtSFMLWindow::keyPressEvent(QKeyEvent* e)
+{
+    sf::Event s;
+    if (TraducteurTouches::Traduire(*e, true, s))
+        evenementsQt.push_back(s);
+}
+
+void QtSFMLWindow::keyReleaseEvent(QKeyEvent* e)
+{
+    sf::Event s;
+    if (TraducteurTouches::Traduire(*e, false, s))
+        evenementsQt.push_back(s);
+}
+
+void QtSFMLWindow::mousePressEvent(QMouseEvent* e)
+{
+    sf::Event s;
+    if (TraducteurTouches::Traduire(*e, true, s))
+        evenementsQt.push_back(s);
+}
+
+void QtSFMLWindow::mouseReleaseEvent(QMouseEvent* e)
+{
+    sf::Event s;
+    if (TraducteurTouches::Traduire(*e, false, s))
+        evenementsQt.push_back(s);
 }

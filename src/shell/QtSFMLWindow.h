@@ -4,6 +4,9 @@
 #include <QWidget>
 
 #include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <deque>
 
 // Widget Qt qui est aussi une fenêtre de rendu SFML, repeinte par une minuterie.
 class QtSFMLWindow : public QWidget, public sf::RenderWindow
@@ -14,6 +17,9 @@ public:
 
     bool EstInitialise() const { return initialise; }
 
+    // Événements clavier et souris reçus par Qt, traduits pour le jeu
+    std::deque<sf::Event>& EvenementsQt() { return evenementsQt; }
+
 protected:
     virtual void Initialiser() {}
     virtual void Actualiser() {}
@@ -21,7 +27,12 @@ protected:
     QPaintEngine* paintEngine() const override;
     void showEvent(QShowEvent*) override;
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
     QTimer minuterie;
     bool initialise;
+    std::deque<sf::Event> evenementsQt;
 };

@@ -233,3 +233,51 @@ TEST(Dialogues, VolumesAppliquesSeulementSurOK)
     ga->DefinirVolumeMusiques(30);
     ga->DefinirVolumeSons(50);
 }
+
+#include "shell/TraducteurTouches.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+TEST(TraducteurTouches, ToucheQtDevientToucheDuJeu)
+{
+    EXPECT_EQ(TraducteurTouches::Touche(Qt::Key_Q), sf::Keyboard::Q);
+    EXPECT_EQ(TraducteurTouches::Touche(Qt::Key_S), sf::Keyboard::S);
+    EXPECT_EQ(TraducteurTouches::Touche(Qt::Key_Up), sf::Keyboard::Up);
+    EXPECT_EQ(TraducteurTouches::Touche(Qt::Key_Enter), sf::Keyboard::Return);
+    EXPECT_EQ(TraducteurTouches::Touche(Qt::Key_7), sf::Keyboard::Num7);
+    EXPECT_EQ(TraducteurTouches::Touche(Qt::Key_F12), sf::Keyboard::F12);
+
+    sf::Event e;
+    QKeyEvent relache(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+    ASSERT_TRUE(TraducteurTouches::Traduire(relache, false, e));
+    EXPECT_EQ(e.type, sf::Event::KeyReleased);
+    EXPECT_EQ(e.key.code, sf::Keyboard::Return);
+    // une touche répétée par le système ne produit rien
+    QKeyEvent repetee(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), true);
+    EXPECT_FALSE(TraducteurTouches::Traduire(repetee, true, e));
+    QKeyEvent inconnue(QEvent::KeyPress, Qt::Key_MediaPlay, Qt::NoModifier);
+    EXPECT_FALSE(TraducteurTouches::Traduire(inconnue, true, e));
+
+    QMouseEvent clic(QEvent::MouseButtonPress, QPointF(12, 34), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    ASSERT_TRUE(TraducteurTouches::Traduire(clic, true, e));
+    EXPECT_EQ(e.type, sf::Event::MouseButtonPressed);
+    EXPECT_EQ(e.mouseButton.x, 12);
+    EXPECT_EQ(e.mouseButton.y, 34);
+}
+
+TEST_F(Coquille, ToucheRecueParQtArriveAuxEntitesDuJeu)
+{
+    Compteur c;
+    QKeyEvent appui(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(canvas(), &appui);
+    canvas()->Actualiser();
+    EXPECT_EQ(c.evenements, 1);
+    // en pause, l'événement est perdu
+    canvas()->Interrompre(true);
+    QApplication::sendEvent(canvas(), &appui);
+    canvas()->Actualiser();
+    canvas()->Interrompre(false);
+    canvas()->Actualiser();
+    EXPECT_EQ(c.evenements, 1);
+}
