@@ -19,14 +19,14 @@ static void BM_CadenceBoucle(benchmark::State& etat)
         MyQMainWindow fenetre;
         fenetre.show();
         QElapsedTimer chrono;
-        // une seconde de mise en route (cartes de démarrage, préchargement), puis 3 s mesurées
-        QTimer::singleShot(1000, [&] {
+        // six secondes de mise en route (cartes, préchargement), puis 3 s mesurées
+        QTimer::singleShot(6000, [&] {
             etat.counters["frames_depart"] = static_cast<double>(fenetre.Canvas()->NombreFrames());
             chrono.start();
         });
         unsigned long debut = 0;
-        QTimer::singleShot(1001, [&] { debut = fenetre.Canvas()->NombreFrames(); });
-        QTimer::singleShot(4000, [&] {
+        QTimer::singleShot(6001, [&] { debut = fenetre.Canvas()->NombreFrames(); });
+        QTimer::singleShot(9000, [&] {
             const double secondes = chrono.elapsed() / 1000.0;
             etat.counters["images_par_seconde"] = (fenetre.Canvas()->NombreFrames() - debut) / secondes;
             app.quit();
