@@ -2,6 +2,7 @@
 #include "SupportQt.h"
 
 #include "engine/GestionnaireAudio.h"
+#include "engine/MoteurAudio.h"
 #include "shell/MyQMainWindow.h"
 
 #include <QEventLoop>
@@ -66,6 +67,19 @@ void Patienter(int ms)
     QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
     boucle.exec();
 }
+
+// Attend que l'air de démarrage joue (il commence quand la première mention s'efface)
+bool AttendreMusique()
+{
+    for (int i = 0; i < 300; ++i)
+    {
+        const auto& pile = MoteurAudio::Instance()->Pile();
+        if (!pile.empty() && pile.back()->getStatus() == sf::SoundSource::Playing)
+            return true;
+        Patienter(100);
+    }
+    return false;
+}
 } // namespace
 
 // Chaque test tourne dans son propre processus (ctest), donc avec sa propre sortie audio.
@@ -79,7 +93,8 @@ TEST(SonEnJeu, AirDeDemarrageAudibleDerriereLesCartes)
     {
         MyQMainWindow fenetre;
         fenetre.show();
-        Patienter(7500); // l'air commence quand la première mention s'efface
+        ASSERT_TRUE(AttendreMusique());
+        Patienter(1800);
     }
     const double niveau = NiveauEfficace(wav, 1.5, 0.2);
     EXPECT_GT(niveau, 0.005) << "rien d'audible pendant les cartes de démarrage";
@@ -95,11 +110,12 @@ TEST(SonEnJeu, CoupureRendLaSortieSilencieuse)
     {
         MyQMainWindow fenetre;
         fenetre.show();
-        Patienter(6500);
+        ASSERT_TRUE(AttendreMusique());
+        Patienter(1300);
         GestionnaireAudio::Instance()->Couper(true);
         Patienter(1500);
     }
-    EXPECT_GT(NiveauEfficace(wav, 2.5, 1.6), 0.005) << "l'air devait jouer avant la coupure";
+    EXPECT_GT(NiveauEfficace(wav, 2.6, 1.7), 0.005) << "l'air devait jouer avant la coupure";
     EXPECT_LT(NiveauEfficace(wav, 1.2, 0.1), 1e-4);
     GestionnaireAudio::Instance()->Couper(false);
 }
@@ -115,7 +131,7 @@ TEST(SonEnJeu, LeVolumeDesMusiquesChangeLeNiveau)
     {
         MyQMainWindow fenetre;
         fenetre.show();
-        Patienter(6000);
+        ASSERT_TRUE(AttendreMusique());
         GestionnaireAudio::Instance()->DefinirVolumeMusiques(10);
         Patienter(1500);
         GestionnaireAudio::Instance()->DefinirVolumeMusiques(100);
