@@ -25,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -310,4 +311,42 @@ TEST(Decors, BassinNiveauSurfacesEtLignes)
     BassinEau immense(nullptr, p, 1.f, {1e12f, 1.f});
     EXPECT_EQ(immense.Largeur(), BassinEau::CASES_MAX);
     scene.Vider();
+}
+
+TEST(Zones, LaMerScintilleEtLesNuagesDerivent)
+{
+    SourceTemps::Manuel(true);
+    {
+        Monde m;
+        Zone_1 z(&m.scene);
+        m.camera.Centrer(z.Reference());
+        z.Animer();
+        std::vector<float> x0;
+        for (const Sprite* s : z.Sprites())
+            x0.push_back(s->Position().x);
+        // glissement vers la gauche, à une largeur de plan près
+        auto Recul = [&](int i) {
+            const float w = z.Sprites()[i]->SpriteSFML().getGlobalBounds().width;
+            const float d = std::fmod(x0[i] - z.Sprites()[i]->Position().x + 10.f * w, w);
+            return d > w - 0.01f ? d - w : d;
+        };
+        SourceTemps::Avancer(sf::seconds(0.03f));
+        z.Animer();
+        EXPECT_NEAR(Recul(0), 0.05f * std::pow(1.1f, 45.f), 1e-3f);
+        EXPECT_NEAR(Recul(10), 0.05f * std::pow(1.1f, 5.f), 1e-3f);
+        EXPECT_NEAR(Recul(9), 0.f, 1e-3f);  // la terre ne glisse pas
+        EXPECT_NEAR(Recul(12), 0.f, 1e-3f); // nuages : pas encore 0,05 s
+        EXPECT_EQ(z.Sprites()[0]->SpriteSFML().getTextureRect(), sf::IntRect(0, 93, 256, 16));
+
+        SourceTemps::Avancer(sf::seconds(0.08f));
+        z.Animer();
+        EXPECT_NEAR(Recul(12), 2.f * std::pow(1.1f, -3.f), 1e-3f);
+        EXPECT_NEAR(Recul(15), 2.f * std::pow(1.1f, -15.f), 1e-3f);
+        // les bandes de mer passent à l'image suivante sur leur propre rangée
+        EXPECT_EQ(z.Sprites()[0]->SpriteSFML().getTextureRect(), sf::IntRect(256, 93, 256, 16));
+        EXPECT_EQ(z.Sprites()[8]->SpriteSFML().getTextureRect(), sf::IntRect(256, 8, 256, 14));
+        // la terre lointaine anime ses rangées
+        EXPECT_EQ(z.Sprites()[9]->SpriteSFML().getTextureRect(), sf::IntRect(0, 48, 1792, 48));
+    }
+    SourceTemps::Manuel(false);
 }
