@@ -5,6 +5,8 @@
 #include "physics/Segment.h"
 #include "scene/Sprite.h"
 
+#include <cmath>
+
 namespace
 {
 // Nombre de cases : entier de 1 à CASES_MAX, 1 s'il manque ou n'a pas de sens
@@ -23,7 +25,8 @@ BassinEau::BassinEau(SceneGraphique* scene_, const sf::Vector2f& p, float profon
 {
     const float w = float(largeur), h = float(hauteur);
     cadre = sf::FloatRect(p.x - 32.f, p.y - 32.f, 64.f * w, 64.f * h);
-    if (scene)
+    // une position aberrante (fichier abîmé) ne touche pas au niveau de l'eau
+    if (scene && std::fabs(p.y) < 1e9f)
         scene->FixerNiveauEau(int(p.y - 32.f));
 
     // surface, ligne d'entrée (franchie en descendant), ligne de sortie (franchie en montant)

@@ -310,6 +310,8 @@ TEST(Decors, BassinNiveauSurfacesEtLignes)
     EXPECT_EQ(plat.Hauteur(), 1);
     BassinEau immense(nullptr, p, 1.f, {1e12f, 1.f});
     EXPECT_EQ(immense.Largeur(), BassinEau::CASES_MAX);
+    BassinEau perdu(&scene, sf::Vector2f(0.f, std::nanf("")), 1.f, {1.f, 1.f});
+    EXPECT_EQ(scene.NiveauEau(), 768);
     scene.Vider();
 }
 
