@@ -2,22 +2,30 @@
 
 #include "engine/GestionnaireControleurs.h"
 #include "game/GameOptions.h"
+#include "objects/BassinEau.h"
+#include "scene/Sprite.h"
+#include "scene/Zone_1.h"
 #include "screens/Ecran.h"
 #include "screens/WRubrique.h"
+#include "shell/MyQtSFMLWindow.h"
 
 #include <SFML/Window/Event.hpp>
 
 const int AppAccueil::code[12] = {2, 2, 3, 0, 1, 1, 3, 2, 0, 3, 1, 0};
 
-AppAccueil::AppAccueil(MyQtSFMLWindow* c) : Application(c), menu(0), etapeCode(0)
+AppAccueil::AppAccueil(MyQtSFMLWindow* c) : Application(c), camera(c), menu(0), etapeCode(0)
 {
     fondu.DefinirCouleur(sf::Color(0, 0, 0, 255));
     fondu.DefinirIntervalle(0.025f);
 
     GameOptions::Instance()->DefinirNiveauChoisi(1);
 
-    // TODO zones : dossier d'images "data/png/game/zones/1/", caméra liée à la scène
-    // et centrée sur (1280, 240), bassin d'eau (32, 518) puis décor Zone_1.
+    Sprite::FixerDossierZone("data/png/game/zones/1/");
+    camera.Lier(&scene);
+    camera.Centrer(sf::Vector2f(1280.f, 240.f));
+    // le bassin fixe le niveau de la mer, puis le décor de la zone 1
+    scene.AjouterElement(new BassinEau(&scene, sf::Vector2f(32.f, 518.f), 1.f, std::vector<float>{1.f, 1.f}));
+    scene.AjouterElement(new Zone_1(&scene));
 
     if (GameOptions::Instance()->HerosChoisi() == GameOptions::TORMUNDO)
         fond.DefinirImage("data/png/accueil/accueil_tormundo.png");
@@ -31,7 +39,8 @@ AppAccueil::AppAccueil(MyQtSFMLWindow* c) : Application(c), menu(0), etapeCode(0
 
 void AppAccueil::Executer()
 {
-    // TODO zones : défilement de la caméra de DureeFrame x 32 pixels vers la droite
+    // la mer défile vers la gauche à 32 pixels par seconde
+    camera.DeplacerVue(sf::Vector2f(MyQtSFMLWindow::DureeFrame() * 32.f, 0.f));
     menu.MettreAJourSelection();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Camera.h"
+#include "game/SceneGraphique.h"
 #include "screens/Application.h"
 #include "screens/ArrierePlan.h"
 #include "screens/WMenuWidgets.h"
@@ -18,11 +20,14 @@ public:
 
     int EtapeCode() const { return etapeCode; }
     const ArrierePlan& Fond() const { return fond; }
+    const SceneGraphique& Scene() const { return scene; }
+    const Camera& CameraAccueil() const { return camera; }
     const WMenuWidgets& Menu() const { return menu; }
 
 private:
-    // TODO zones : la scène de la zone 1 et sa caméra (décor défilant avec l'eau)
-    // se placent ici, avant le fond, pour garder l'ordre d'inscription.
+    // la scène de la zone 1 et sa caméra (décor défilant avec l'eau), avant le fond
+    SceneGraphique scene;
+    Camera camera;
     ArrierePlan fond;
     WMenuWidgets menu;
     int etapeCode;

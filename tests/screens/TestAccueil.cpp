@@ -1,9 +1,15 @@
 #include "Banc.h"
 
 #include "engine/GestionnaireTextures.h"
+#include "engine/MoteurAudio.h"
+#include "objects/BassinEau.h"
+#include "scene/Sprite.h"
+#include "scene/Zone_1.h"
+#include "shell/MyQtSFMLWindow.h"
 #include "screens/AppAccueil.h"
 #include "screens/WRubrique.h"
 
+#include <cmath>
 #include <vector>
 
 namespace
@@ -123,4 +129,41 @@ TEST_F(Banc, AccueilImageDuHerosChoisi)
     GameOptions::Instance()->DefinirHerosChoisi(1);
     AppAccueil app(nullptr);
     EXPECT_EQ(app.Fond().Image().getTexture(), &t->Texture("data/png/accueil/accueil_tormundo.png"));
+}
+
+TEST_F(Banc, AccueilMerQuiDefileSansMusique)
+{
+    MoteurAudio::Instance()->ArreterTout();
+    Ecran::DemanderEcran(1);
+    const float duree = MyQtSFMLWindow::DureeFrame();
+    MyQtSFMLWindow::DefinirDureeFrame(0.5f);
+    AppAccueil app(nullptr);
+    EXPECT_EQ(Sprite::DossierZone(), "data/png/game/zones/1/");
+    // le bassin fixe la mer, la caméra part de (1280, 240)
+    EXPECT_EQ(app.Scene().NiveauEau(), 486);
+    EXPECT_EQ(app.Scene().CameraScene(), &app.CameraAccueil());
+    EXPECT_EQ(app.CameraAccueil().Vue().getCenter(), sf::Vector2f(1280.f, 240.f));
+    // le décor et le bassin sont dessinés, derrière le fond et le menu
+    const Zone_1* zone = nullptr;
+    const BassinEau* bassin = nullptr;
+    for (EntiteGraphique* e : MoteurGraphique::Instance()->ListeFrame())
+    {
+        if (auto z = dynamic_cast<const Zone_1*>(e))
+            zone = z;
+        if (auto b = dynamic_cast<const BassinEau*>(e))
+            bassin = b;
+    }
+    ASSERT_NE(zone, nullptr);
+    ASSERT_NE(bassin, nullptr);
+    EXPECT_LT(zone->profondeur, bassin->profondeur);
+    EXPECT_LT(bassin->profondeur, app.Fond().profondeur);
+    EXPECT_EQ(zone->Reference(), sf::Vector2f(320.f, 470.f));
+    // 32 pixels par seconde vers la droite : la mer glisse vers la gauche
+    Frame(app, {}, 0.5f);
+    Frame(app, {}, 0.5f);
+    EXPECT_EQ(app.CameraAccueil().Vue().getCenter(), sf::Vector2f(1312.f, 240.f));
+    EXPECT_EQ(zone->Vues()[1].getCenter().x, std::round((1312.f - 320.f) / 1.1f + 320.f));
+    EXPECT_TRUE(MoteurAudio::Instance()->Pile().empty());
+    MyQtSFMLWindow::DefinirDureeFrame(duree);
+    Ecran::DemanderEcran(-1);
 }
