@@ -104,14 +104,19 @@ TEST(MouvementSol, RouladeGardeSaVitesseBasTenuPuisFreineEtFinit)
     // freiner avec la direction opposée va bien plus vite
     b.Frames(90, [&] { h.Droite(); });
     b.Frame([&] { h.Bas(); });
+    ASSERT_EQ(h.Etat(), HEROS_ROULADE);
+    const float v2 = h.Vitesse();
     frames = 0;
     while (h.Etat() == HEROS_ROULADE && frames < 600)
     {
         b.Frame([&] { h.Bas(); h.Gauche(); });
         ++frames;
     }
-    EXPECT_EQ(h.Etat(), HEROS_DEBOUT);
-    EXPECT_LT(frames, 15);
+    // arrêté par Bas, puis Gauche dans la même frame le relance vers la gauche
+    EXPECT_EQ(h.Etat(), HEROS_COURSE);
+    EXPECT_FALSE(h.VersLaDroite());
+    EXPECT_LT(std::fabs(h.Vitesse()), 60.f);
+    EXPECT_NEAR(frames * Banc::DT, (v2 - 60.f) / (171000.f / 160.f), 0.05f);
 }
 
 namespace
@@ -148,7 +153,8 @@ TEST(Saut, HauteurPleineCoupeeEtPasDeSecondSautTenu)
     // 780² / (2 × 9,81 × 160) = 193,8
     int etat = 0;
     const float plein = HauteurSaut(-1, &etat);
-    EXPECT_NEAR(plein, 780.f * 780.f / (2.f * 9.81f * 160.f), 6.f);
+    // l'intégration à pas fixe perd une demi-frame de montée : v × dt / 2
+    EXPECT_NEAR(plein, 780.f * 780.f / (2.f * 9.81f * 160.f) - 780.f * Banc::DT / 2.f, 1.5f);
     // tenu jusqu'au sol : pas de second saut
     EXPECT_TRUE(etat == HEROS_DEBOUT || etat == HEROS_COURSE) << etat;
     // relâché tôt : montée coupée à 480

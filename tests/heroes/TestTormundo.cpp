@@ -20,8 +20,10 @@ void Planer(Banc& b)
 
 TEST(Tormundo, PlaneTourneEtSAccrocheAuMur)
 {
+    // un rebord puis un sol très bas : la place de planer
     Banc b(1);
-    b.Sol(500.f);
+    b.Chaine({{-1000.f, 500.f}, {300.f, 500.f}});
+    b.Sol(2500.f);
     b.Poser();
     Heros& h = *b.heros;
     EXPECT_EQ(h.masse, 175.f);
