@@ -1,5 +1,9 @@
 #include "Banc.h"
 
+#include "engine/GestionnaireControleurs.h"
+
+#include <SFML/Window/Event.hpp>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -311,4 +315,38 @@ TEST(Vies, FinDActeBloqueEtFaitCourirADroite)
     b.Frame();
     EXPECT_FALSE(h.CommandesBloquees());
     EXPECT_EQ(b.scene.EtatScene(), SCENE_JEU);
+}
+
+TEST(Commandes, AppuiDeSautParEvenementEtCommandesBloquees)
+{
+    Banc b;
+    b.Sol(500.f);
+    b.Poser();
+    Heros& h = *b.heros;
+    GestionnaireControleurs::Instance()->Reinitialiser();
+    GestionnaireControleurs::Instance()->DefinirControleur(GestionnaireControleurs::CLAVIER);
+    b.Frame([&] { h.Bas(); });
+    ASSERT_EQ(h.Etat(), HEROS_ACCROUPI);
+    sf::Event e;
+    e.type = sf::Event::KeyPressed;
+    e.key.code = sf::Keyboard::Key(GestionnaireControleurs::Instance()->Touche(5) == sf::Keyboard::A ? sf::Keyboard::B
+                                                                                                       : sf::Keyboard::A);
+    h.TraiterEvenement(e);
+    EXPECT_EQ(h.Etat(), HEROS_ACCROUPI); // une autre touche ne fait rien
+    e.key.code = sf::Keyboard::Key(GestionnaireControleurs::Instance()->Touche(5));
+    h.BloquerCommandes(true);
+    h.TraiterEvenement(e);
+    EXPECT_EQ(h.Etat(), HEROS_ACCROUPI);
+    h.BloquerCommandes(false);
+    h.TraiterEvenement(e);
+    EXPECT_EQ(h.Etat(), HEROS_BURSTREV);
+    // manette : le bouton de l'action 2
+    GestionnaireControleurs::Instance()->DefinirControleur(GestionnaireControleurs::MANETTE);
+    sf::Event j;
+    j.type = sf::Event::JoystickButtonPressed;
+    j.joystickButton.joystickId = 0;
+    j.joystickButton.button = GestionnaireControleurs::Instance()->Bouton(1);
+    h.TraiterEvenement(j);
+    EXPECT_EQ(h.ParametresMouvement().chargeBurstrev, 240.f);
+    GestionnaireControleurs::Instance()->Reinitialiser();
 }
