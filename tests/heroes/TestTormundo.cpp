@@ -81,3 +81,50 @@ TEST(Tormundo, AccrocheGrimpeEtSauteDuMur)
     b.Frames(10, [&] { h.SautMaintenu(); });
     EXPECT_LT(h.position.x, 700.f - 60.f);
 }
+
+TEST(Tormundo, AtterritEnGlissadeFreineePuisSeRelevePlusLentQueSoixante)
+{
+    Banc b(1);
+    b.Sol(500.f);
+    b.Poser();
+    Heros& h = *b.heros;
+    Planer(b);
+    ASSERT_EQ(h.Etat(), HEROS_PLANE);
+    for (int i = 0; i < 600 && h.Etat() == HEROS_PLANE; ++i)
+        b.Frame([&] { h.SautMaintenu(); h.SansDirection(); });
+    ASSERT_EQ(h.Etat(), HEROS_GLISSADE);
+    EXPECT_NE(h.sol, nullptr);
+    EXPECT_LT(h.forceMoteur.acceleration, 0.f);
+    EXPECT_EQ(h.PhaseSaut(), -1);
+    const float v = h.Vitesse();
+    int frames = 0;
+    while (h.Etat() == HEROS_GLISSADE && frames < 300)
+    {
+        b.Frame([&] { h.SautMaintenu(); h.SansDirection(); });
+        ++frames;
+    }
+    EXPECT_EQ(h.Etat(), HEROS_RELEVE);
+    // freinage de 144000 pour une masse de 175
+    EXPECT_NEAR(frames * Banc::DT, (v - 60.f) / (144000.f / 175.f), 0.05f);
+    b.Frames(30, [&] { h.SautMaintenu(); h.SansDirection(); });
+    EXPECT_EQ(h.Etat(), HEROS_DEBOUT);
+    EXPECT_EQ(h.Vitesse(), 0.f);
+}
+
+TEST(Tormundo, LacherLePlaneRalentitEtTombe)
+{
+    Banc b(1);
+    b.Chaine({{-1000.f, 500.f}, {300.f, 500.f}});
+    b.Sol(2500.f);
+    b.Poser();
+    Heros& h = *b.heros;
+    Planer(b);
+    b.Frames(20, [&] { h.SautMaintenu(); h.SansDirection(); });
+    const float v = h.Vitesse();
+    b.Frame([&] { h.SautRelache(); h.SansDirection(); });
+    EXPECT_EQ(h.Etat(), HEROS_LACHE);
+    EXPECT_NEAR(h.Vitesse(), v * 0.25f, 30.f);
+    for (int i = 0; i < 600 && !h.sol; ++i)
+        b.Frame([&] { h.SautRelache(); h.SansDirection(); });
+    EXPECT_EQ(h.Etat(), HEROS_RECEPTION_LACHE);
+}
