@@ -37,3 +37,24 @@ TEST(Parcours, DroiteTenueEtUnSautAuBonMomentMenentAuBout)
         EXPECT_LT(frames * Banc::DT, 12.f);
     }
 }
+
+// Bloc fermé comme une tuile : au bout du dessus, le héros quitte le sol et tombe
+TEST(Parcours, CourirAuBoutDUnBlocFaitTomber)
+{
+    Banc b(0, {300.f, 400.f});
+    b.Chaine({{0.f, 500.f}, {1000.f, 500.f}, {1000.f, 800.f}, {0.f, 800.f}, {0.f, 500.f}});
+    b.Sol(1500.f);
+    b.Poser();
+    Heros& h = *b.heros;
+    bool chute = false;
+    for (int i = 0; i < 600 && h.position.x < 1300.f; ++i)
+    {
+        b.Frame([&] { h.Droite(); });
+        chute = chute || (h.Etat() == HEROS_CHUTE && h.sol == nullptr && h.position.x > 970.f);
+    }
+    EXPECT_TRUE(chute);
+    EXPECT_NE(h.Etat(), HEROS_MORT);
+    b.Frames(120, [&] { h.Droite(); });
+    EXPECT_NEAR(h.position.y, 1500.f - 30.05f, 1.f);
+    EXPECT_NE(h.sol, nullptr);
+}
