@@ -58,3 +58,55 @@ TEST(Parcours, CourirAuBoutDUnBlocFaitTomber)
     EXPECT_NEAR(h.position.y, 1500.f - 30.05f, 1.f);
     EXPECT_NE(h.sol, nullptr);
 }
+
+// Boucle : assez vite, le héros passe la voûte en restant au sol ; trop lent, il s'arrête au pied
+TEST(Parcours, BoucleFranchieAssezViteArretAuPiedSinon)
+{
+    for (float vitesse : {1300.f, 600.f})
+    {
+        Banc b(0, {600.f, 400.f});
+        b.Sol(500.f, -1000.f, 1000.f);
+        b.Sol(1500.f);
+        std::vector<sf::Vector2f> boucle;
+        const float cx = 1000.f, cy = 300.f, r = 200.f;
+        for (int k = 0; k <= 32; ++k)
+        {
+            const float t = float(k) * 2.f * 3.14159265f / 32.f;
+            boucle.push_back({std::round(cx + r * std::sin(t)), std::round(cy + r * std::cos(t))});
+        }
+        b.Chaine(boucle, SEG_SOL | SEG_CONTINUITE);
+        b.Poser();
+        Heros& h = *b.heros;
+        h.ChangerEtat(HEROS_COURSE);
+        h.forceMoteur.norme = vitesse;
+        float yMin = h.position.y;
+        bool voute = false, decroche = false;
+        for (int i = 0; i < 120; ++i)
+        {
+            // lent : sans direction, le frottement s'ajoute à la pente
+            b.Frame([&] {
+                if (vitesse > 1000.f)
+                    h.Droite();
+                else
+                    h.SansDirection();
+            });
+            yMin = std::min(yMin, h.position.y);
+            voute = voute || (h.sol && h.position.y < cy - r + 40.f);
+            decroche = decroche || (!h.sol && h.position.x > cx + 60.f && h.position.y < cy);
+        }
+        if (vitesse > 1000.f)
+        {
+            EXPECT_TRUE(voute) << "plus haut : " << yMin;
+            EXPECT_FALSE(decroche);
+        }
+        else
+        {
+            // s'arrête au pied de la boucle, debout sur la pente douce
+            EXPECT_FALSE(voute) << "plus haut : " << yMin;
+            EXPECT_NE(h.sol, nullptr);
+            EXPECT_GT(yMin, 400.f);
+            EXPECT_EQ(h.Etat(), HEROS_DEBOUT);
+        }
+        EXPECT_NE(h.Etat(), HEROS_MORT);
+    }
+}
