@@ -2,6 +2,7 @@
 
 #include "engine/MoteurGraphique.h"
 #include "game/GameEngine.h"
+#include "heroes/Heros.h"
 #include "physics/Segment.h"
 #include "scene/CercleScenique.h"
 
@@ -54,9 +55,11 @@ void PolygoneScenique::ContactCercle(CercleScenique* cercle)
         cercle->ContactSolide();
 }
 
-// Le contact solide du héros revient à sa propre classe, qui redéfinit cette opération
-void PolygoneScenique::ContactHeros(Heros*)
+// Contact solide : le héros réagit selon ses propres règles
+void PolygoneScenique::ContactHeros(Heros* heros)
 {
+    if (heros && heros->collision.indiceCapteur == -1)
+        heros->ContactSolide();
 }
 
 void PolygoneScenique::ContactSolidePolygone()
