@@ -123,7 +123,7 @@ bool SourceNiveau::Lire(const QString& texte, NiveauSource& niveau, QString& err
         double dx, dy;
         QStringList textes;
     };
-    QMap<QChar, Case> legende;
+    QMap<QChar, std::vector<Case>> legende;
     const QStringList lignes = texte.split('\n');
     enum { ENTETE, LEGENDE, GRILLE } mode = ENTETE;
     int ligneGrille = 0;
@@ -149,13 +149,15 @@ bool SourceNiveau::Lire(const QString& texte, NiveauSource& niveau, QString& err
                     erreur = num + "caractère « " + QString(ch) + " » absent de la légende";
                     return false;
                 }
-                const Case& k = legende[ch];
-                ElementSource e;
-                e.id = k.id;
-                e.x = 128.0 * c + 64.0 + k.dx;
-                e.y = 128.0 * ligneGrille + 64.0 + k.dy;
-                e.textes = k.textes;
-                niveau.elements.push_back(e);
+                for (const Case& k : legende[ch])
+                {
+                    ElementSource e;
+                    e.id = k.id;
+                    e.x = 128.0 * c + 64.0 + k.dx;
+                    e.y = 128.0 * ligneGrille + 64.0 + k.dy;
+                    e.textes = k.textes;
+                    niveau.elements.push_back(e);
+                }
             }
             ++ligneGrille;
             continue;
@@ -177,36 +179,44 @@ bool SourceNiveau::Lire(const QString& texte, NiveauSource& niveau, QString& err
             }
             if (m[0].size() != 1 || m.size() < 2)
             {
-                erreur = num + "légende attendue : <caractère> [@dx,dy] <genre> [textes]";
+                erreur = num + "légende attendue : <caractère> [@dx,dy] <genre> [textes] [+ pièce...]";
                 return false;
             }
-            Case k{0, 0.0, 0.0, {}};
+            // plusieurs pièces par case, séparées par "+"
+            std::vector<Case> pieces;
             int j = 1;
-            if (m[j].startsWith('@'))
+            while (j < m.size())
             {
-                const QStringList d = m[j].mid(1).split(',');
-                bool o1 = false, o2 = false;
-                if (d.size() == 2)
+                Case k{0, 0.0, 0.0, {}};
+                if (m[j].startsWith('@'))
                 {
-                    k.dx = d[0].toDouble(&o1);
-                    k.dy = d[1].toDouble(&o2);
+                    const QStringList d = m[j].mid(1).split(',');
+                    bool o1 = false, o2 = false;
+                    if (d.size() == 2)
+                    {
+                        k.dx = d[0].toDouble(&o1);
+                        k.dy = d[1].toDouble(&o2);
+                    }
+                    if (!o1 || !o2)
+                    {
+                        erreur = num + "décalage illisible « " + m[j] + " »";
+                        return false;
+                    }
+                    ++j;
                 }
-                if (!o1 || !o2)
+                bool ok = false;
+                if (j >= m.size() || ((k.id = Genre(m[j], &ok)), !ok))
                 {
-                    erreur = num + "décalage illisible « " + m[j] + " »";
+                    erreur = num + "genre inconnu dans la légende";
                     return false;
                 }
-                ++j;
+                for (++j; j < m.size() && m[j] != "+"; ++j)
+                    k.textes << Texte(m[j]);
+                if (j < m.size())
+                    ++j; // "+"
+                pieces.push_back(k);
             }
-            bool ok = false;
-            if (j >= m.size() || ((k.id = Genre(m[j], &ok)), !ok))
-            {
-                erreur = num + "genre inconnu dans la légende";
-                return false;
-            }
-            for (++j; j < m.size(); ++j)
-                k.textes << Texte(m[j]);
-            legende[m[0][0]] = k;
+            legende[m[0][0]] = pieces;
             continue;
         }
         const QStringList m = Mots(brute);
