@@ -21,6 +21,7 @@ public:
     Camera& CameraJeu() { return camera; }
     GameEngine& Moteur() { return moteur; }
     LevelManager& Chargeur() { return chargeur; }
+    const LevelManager& Chargeur() const { return chargeur; }
 
 private:
     SceneGraphique scene;
