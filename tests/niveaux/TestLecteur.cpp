@@ -178,6 +178,12 @@ TEST_F(Lecteur, FichiersHostiles_MessageClair_NiveauPartiel)
         c.flux << qint32(4096) << qint32(2048) << qint32(1) << qint32(-2);
         cas.push_back({"en-tête", c.octets, 0, "au-delà"});
     }
+    {
+        // tailles de niveau absurdes : l'élément est hors du niveau, rien ne casse
+        Carte c;
+        c.Entete(-1000, 2147483647, 1, 1).Element(1128020001, 500, 500);
+        cas.push_back({"taille négative", c.octets, 0, ""});
+    }
     for (const Cas& k : cas)
     {
         ::testing::internal::CaptureStderr();

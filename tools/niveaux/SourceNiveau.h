@@ -25,7 +25,19 @@ struct NiveauSource
     std::vector<ElementSource> elements;
 };
 
-// Source de niveau : en-tête par mots-clés, légende, grille de tuiles de 128 px, objets.
+// Source de niveau (levels/N.niv), texte UTF-8, "#" suivi d'un blanc commente la fin de ligne :
+//   largeur 7936 / hauteur 1568 / numero 1 / zone "Val des Brises" / numero_zone 1 / acte 1
+//   [format 1287]
+//   legende            une ligne par caractère de la grille :
+//     <car> [@dx,dy] <genre ou nom> [textes...] [+ [@dx,dy] <genre> [textes...]]...
+//   fin
+//   grille [ligne de départ]   une ligne de texte par rangée de cases de 128 px ;
+//     la case (c, l) pose ses pièces au centre (128c + 64 + dx, 128l + 64 + dy) ;
+//     ".", "-" et " " sont vides
+//   fin
+//   objet <genre ou nom> <x> <y> [textes...]   un enregistrement, tel quel
+// Les textes sont ceux du fichier : le premier, s'il est un nombre, est la profondeur ;
+// "@nul" écrit un texte nul. La description d'une carte (dump) est elle-même une source.
 namespace SourceNiveau
 {
 // Faux avec un message (numéro de ligne compris) si la source est mal formée
