@@ -1,12 +1,44 @@
 #include "game/AppGame.h"
 
-AppGame::AppGame(MyQtSFMLWindow* c) : Application(c)
+#include "engine/MoteurGraphique.h"
+#include "game/GameOptions.h"
+#include "shell/MyQtSFMLWindow.h"
+
+AppGame::AppGame(MyQtSFMLWindow* c)
+    : Application(c), scene(), camera(c), moteur(&scene), ia(), infos(nullptr), chargeur(&scene, &moteur, &ia, infos)
 {
     fondu.DefinirCouleur(sf::Color(0, 0, 0, 255));
     fondu.DefinirIntervalle(0.01f);
+    camera.Lier(&scene);
+    chargeur.FixerCamera(&camera);
+    moteur.CreerHeros();
+    // infos : FixerHeros(héros) quand l'affichage tête haute existera
+}
+
+AppGame::~AppGame()
+{
+    // les éléments partent avant la caméra et les moteurs
+    scene.Vider();
+    GameEngine::ViderListes();
 }
 
 void AppGame::Executer()
 {
-    // la partie viendra ici : scène, moteurs, affichage tête haute
+    MoteurGraphique::Instance()->Vider(false);
+    GameOptions* options = GameOptions::Instance();
+    if (options->NiveauChoisi() != 0)
+    {
+        chargeur.FixerNiveau(options->NiveauChoisi() - 1);
+        options->DefinirNiveauChoisi(0);
+    }
+    if (scene.EtatScene() == SCENE_SUIVANTE || scene.EtatScene() == SCENE_RECOMMENCER)
+    {
+        chargeur.Charger();
+        temps = 0.f;
+    }
+    ia.Penser();
+    moteur.Etape(canvas);
+    camera.Actualiser();
+    scene.ActiverElementsVisibles();
+    // infos : temps du niveau
 }

@@ -1,5 +1,12 @@
 #include "game/GameEngine.h"
 
+#include "game/GameOptions.h"
+#include "game/SceneGraphique.h"
+#include "scene/CercleScenique.h"
+#include "scene/ElementMagique.h"
+#include "scene/PolygoneScenique.h"
+#include "shell/MyQtSFMLWindow.h"
+
 #include <algorithm>
 
 std::vector<PolygoneScenique*> GameEngine::polygones;
@@ -13,6 +20,105 @@ void Enlever(std::vector<T*>& liste, T* e)
 {
     liste.erase(std::remove(liste.begin(), liste.end(), e), liste.end());
 }
+}
+
+GameEngine::GameEngine(SceneGraphique* s) : scene(s), heros(nullptr), actif(false)
+{
+}
+
+GameEngine::~GameEngine()
+{
+    // le héros possédé sera détruit ici quand sa classe existera
+    heros = nullptr;
+}
+
+Heros* GameEngine::CreerHeros()
+{
+    // 0 : Vanto, 1 : Tormundo, tous deux en (0, -160) ; leurs classes ne sont pas encore là
+    (void)GameOptions::Instance()->HerosChoisi();
+    return heros;
+}
+
+void GameEngine::Activer()
+{
+    // le héros réapparaît (Reinitialiser) avant la remise en marche
+    actif = true;
+}
+
+void GameEngine::Etape(MyQtSFMLWindow*)
+{
+    const float dt = MyQtSFMLWindow::DureeFrame();
+    if (actif)
+    {
+        // a. déroulement
+        if (scene && scene->EtatScene() == SCENE_FIN_ACTE)
+        {
+            // héros : BloquerCommandes(true) puis Droite()
+        }
+        else if (scene && scene->EtatScene() == SCENE_PRETE)
+        {
+            // héros : BloquerCommandes(false)
+            scene->FixerEtatScene(SCENE_JEU);
+        }
+
+        // copies : un contact peut retirer un élément des listes
+        const std::vector<PolygoneScenique*> ps = polygones;
+        const std::vector<CercleScenique*> cs = cercles;
+        const std::vector<ElementMagique*> ms = magies;
+
+        // b. intégration : polygones, cercles, puis le héros
+        for (PolygoneScenique* p : ps)
+            p->Integrer(dt);
+        for (CercleScenique* c : cs)
+            c->Integrer(dt);
+        // héros : Integrer(dt), puis c. LimiterAuNiveau()
+
+        // d. détection
+        for (CercleScenique* c : cs)
+            for (ElementMagique* m : ms)
+                m->Agir(c);
+        for (PolygoneScenique* p : ps)
+            for (PolygoneScenique* q : ps)
+                if (p != q)
+                    EntitePhysique::TouchePolygone(p, q);
+        for (PolygoneScenique* p : ps)
+            for (CercleScenique* c : cs)
+                if (EntitePhysique::ToucheSegments(c, p))
+                    p->ContactCercle(c);
+        // héros : ToucheCercle(héros, c) -> c->ToucherHeros ; ToucheSegments(héros, p) -> p->ContactHeros
+
+        // e. réactions
+        for (ElementMagique* m : ms)
+        {
+            m->FiltrerCibles();
+            m->ActualiserMagie();
+        }
+        for (PolygoneScenique* p : ps)
+            if (p->collision.autre)
+            {
+                PolygonePhysique* autre = p->collision.autre;
+                p->ResoudreCollision();
+                if (PolygoneScenique* a = dynamic_cast<PolygoneScenique*>(autre))
+                    a->ContactPolygone(p);
+            }
+        for (CercleScenique* c : cs)
+            if (c->collision.autre)
+            {
+                PolygonePhysique* autre = c->collision.autre;
+                c->ResoudreCollision();
+                if (PolygoneScenique* a = dynamic_cast<PolygoneScenique*>(autre))
+                    a->ContactCercle(c);
+            }
+        // héros : ResoudreCollision puis autre->ContactHeros
+
+        // f. validation
+        for (PolygoneScenique* p : ps)
+            p->ValiderDeplacement();
+        for (CercleScenique* c : cs)
+            c->ValiderDeplacement();
+        // héros : ValiderDeplacement puis PlacerAncreBouclier
+    }
+    ViderListes();
 }
 
 void GameEngine::RetirerPolygone(PolygoneScenique* p)

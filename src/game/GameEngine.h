@@ -5,13 +5,28 @@
 class PolygoneScenique;
 class CercleScenique;
 class ElementMagique;
+class SceneGraphique;
+class MyQtSFMLWindow;
+class Heros;
 
-// Moteur de jeu : pour l'instant, les trois listes de la frame, remplies par
-// l'index spatial (Enregistrer / ActiverHorsVue) et vidées à chaque étape.
+// Moteur de jeu : le héros et la frame physique (intégration, contacts, réactions,
+// validation) sur les trois listes de la frame, remplies par l'index spatial
+// (Enregistrer / ActiverHorsVue) et vidées à chaque étape.
 class GameEngine
 {
 public:
-    virtual ~GameEngine() = default;
+    explicit GameEngine(SceneGraphique* scene = nullptr);
+    virtual ~GameEngine();
+    GameEngine(const GameEngine&) = delete;
+    GameEngine& operator=(const GameEngine&) = delete;
+
+    // Le héros n'existe pas encore : rien n'est créé, le héros courant est rendu
+    Heros* CreerHeros();
+    Heros* HerosCourant() const { return heros; }
+    void Activer();
+    void Desactiver() { actif = false; }
+    bool Actif() const { return actif; }
+    void Etape(MyQtSFMLWindow* canvas = nullptr);
 
     static void AjouterPolygone(PolygoneScenique* p) { polygones.push_back(p); }
     static void AjouterCercle(CercleScenique* c) { cercles.push_back(c); }
@@ -27,6 +42,10 @@ public:
     static const std::vector<ElementMagique*>& Magies() { return magies; }
 
 private:
+    SceneGraphique* scene;
+    Heros* heros;
+    bool actif;
+
     static std::vector<PolygoneScenique*> polygones;
     static std::vector<CercleScenique*> cercles;
     static std::vector<ElementMagique*> magies;

@@ -2,6 +2,7 @@
 
 #include "game/Camera.h"
 #include "game/Quadtree.h"
+#include "objects/Plateforme.h"
 #include "scene/ElementScenique.h"
 
 SceneGraphique::SceneGraphique()
@@ -17,19 +18,107 @@ SceneGraphique::~SceneGraphique()
         camera->Lier(nullptr);
 }
 
-void SceneGraphique::AjouterElement(ElementScenique* element)
+bool SceneGraphique::AjouterElement(ElementScenique* element)
 {
     if (!element)
-        return;
+        return false;
     if (!index)
         index = new Quadtree(this);
-    index->Inserer(element);
+    if (index->Inserer(element))
+    {
+        ++comptes.ranges;
+        return true;
+    }
+    ++comptes.horsNiveau;
+    return false;
 }
 
 void SceneGraphique::Vider()
 {
     delete index;
     index = nullptr;
+    comptes = Comptes();
+}
+
+namespace
+{
+bool Parmi(int id, std::initializer_list<int> liste)
+{
+    for (int v : liste)
+        if (v == id)
+            return true;
+    return false;
+}
+}
+
+bool SceneGraphique::GenreConnu(int id)
+{
+    if (id >= 1000000000 && id <= 1999999999)
+        return true;
+    if (id >= 2000020001 && id <= 2000020004)
+        return true;
+    if (id >= 2000021 && id <= 2000024)
+        return true;
+    return Parmi(id, {1, 2, 99, 1000001, 1000002, 1000005, 1000011, 1000012, 1000041, 1000042, 1000061, 1000062,
+                      2000002, 2000004, 2000006, 2000008, 2000026, 2000028, 2000051, 2000061, 2000071, 2000099,
+                      2000114, 2000116, 3000001, 3000011, 3000021, 3000501, 3000511, 5000001, 5000010, 5000020,
+                      5000030, 5000050, 5000110, 5000120, 5000130, 5000140, 5000199, 5000901, 7000010, 7000020,
+                      7000030, 7000040, 7000110, 7000120, 7000130, 7000210, 7000220, 8000050, 8000099, 9000001,
+                      2000020011, 2000040001, 2000218001, 2000301008, 2000301012, 2000301016, 2000363001,
+                      2000444001, 2000555001, 2000666001, 2000496001, 2000634001, 2000872001, GENRE_BOUCLE,
+                      2032020501, 2128020501, 2128020511, 2128426501});
+}
+
+bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeur, const std::vector<float>& parametres)
+{
+    if (!GenreConnu(id))
+    {
+        ++comptes.inconnus;
+        return false;
+    }
+    if (id >= 1000000000 && id <= 1999999999)
+    {
+        AjouterElement(new Plateforme(this, p, profondeur, parametres, id));
+        return true;
+    }
+    if (id == GENRE_BOUCLE)
+    {
+        CreerBoucle(p);
+        return true;
+    }
+    // Les genres suivants n'ont pas encore leur classe : rien n'est créé.
+    // Décors de zone (1, 2, 99) : Zone_1 / Zone_2 / Zone_0 (scène seule).
+    // Objets : CheckPoint, FinLevel, Portail, BassinEau, BassinLave, BorneZ (id), Pics (id),
+    // Ressort (id), Bloc, Rocher, Pung, ScieCirculaire, FusilLaser (id), Cascade, Totem, Feuilles,
+    // Corail, BaleineBleu, Anneau, Moniteur (id), SourceBulles, robots, boss, cinématique,
+    // PontEpineux (id), PlateformeInvisible, PoteauEpineux, vrilles, Pont (id), Tunnel,
+    // PlateformeTunnel (id), plates-formes mobiles.
+    switch (id)
+    {
+    default:
+        break;
+    }
+    return true;
+}
+
+void SceneGraphique::CreerBoucle(const sf::Vector2f& p)
+{
+    const std::vector<float> aucun;
+    const std::vector<float> rouge = {255.f, 0.f, 0.f};
+    const std::vector<float> bleu = {0.f, 0.f, 255.f};
+    AjouterElement(new Plateforme(this, p, 12.f, aucun, 2014789632));
+    AjouterElement(new Plateforme(this, p, 55.f, aucun, 2014789633));
+    AjouterElement(new Plateforme(this, p + sf::Vector2f(96.f, 96.f), 55.f, rouge, 1128214001));
+    AjouterElement(new Plateforme(this, p + sf::Vector2f(96.f, -80.f), 15.f, aucun, 1128478001));
+    AjouterElement(new Plateforme(this, p + sf::Vector2f(-96.f, -80.f), 15.f, aucun, 1128896001));
+    AjouterElement(new Plateforme(this, p + sf::Vector2f(-96.f, 96.f), 12.f, bleu, 1128632001));
+    // bornes de couche (BorneZ 1000062 / 1000041, profondeur 79), quand leur classe existera
+    const struct { int genre; float dx, dy; } bornes[] = {
+        {1000062, -208.f, 64.f}, {1000062, -208.f, 128.f}, {1000041, -192.f, 64.f}, {1000041, -192.f, 128.f},
+        {1000062, 192.f, 64.f},  {1000062, 192.f, 128.f},  {1000041, 208.f, 64.f},  {1000041, 208.f, 128.f},
+        {1000062, -8.f, -112.f}, {1000041, 8.f, -112.f}};
+    for (const auto& b : bornes)
+        CreerElement(b.genre, p + sf::Vector2f(b.dx, b.dy), 79.f, aucun);
 }
 
 void SceneGraphique::ActiverElementsVisibles()

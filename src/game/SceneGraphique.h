@@ -2,6 +2,8 @@
 
 #include <SFML/System/Vector2.hpp>
 
+#include <vector>
+
 class Camera;
 class Quadtree;
 class ElementScenique;
@@ -25,8 +27,22 @@ public:
     SceneGraphique(const SceneGraphique&) = delete;
     SceneGraphique& operator=(const SceneGraphique&) = delete;
 
-    // L'index possède l'élément dès ce moment (détruit s'il est hors du niveau)
-    void AjouterElement(ElementScenique* element);
+    // L'index possède l'élément dès ce moment (détruit s'il est hors du niveau : faux)
+    bool AjouterElement(ElementScenique* element);
+    // Fabrique des éléments d'un niveau d'après leur genre ; faux pour un genre inconnu
+    bool CreerElement(int id, const sf::Vector2f& position, float profondeur, const std::vector<float>& parametres);
+    // Le genre figure-t-il dans la table (même si sa classe n'existe pas encore) ?
+    static bool GenreConnu(int id);
+    static const int GENRE_BOUCLE = 2014789631;
+
+    // Comptes depuis le dernier Vider : éléments rangés, détruits hors niveau, genres inconnus
+    struct Comptes
+    {
+        int ranges = 0;
+        int horsNiveau = 0;
+        int inconnus = 0;
+    };
+    const Comptes& ComptesElements() const { return comptes; }
     void Vider();
     void ActiverElementsVisibles();
 
@@ -58,4 +74,7 @@ private:
     int niveauEau;
     sf::Vector2f pointDepart;
     int etatScene;
+    Comptes comptes;
+
+    void CreerBoucle(const sf::Vector2f& p);
 };

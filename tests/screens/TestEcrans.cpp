@@ -136,7 +136,11 @@ TEST_F(Banc, ParcoursDesMenus)
     hote.Jouer({Clic(0, 0)});
     hote.Jouer();
     ASSERT_EQ(hote.courant, 5);
-    EXPECT_EQ(GameOptions::Instance()->NiveauChoisi(), 1);
+    // la partie prend le niveau 1 choisi par le titre dès sa première frame
+    const AppGame* jeu = dynamic_cast<const AppGame*>(hote.App());
+    ASSERT_NE(jeu, nullptr);
+    EXPECT_EQ(jeu->Chargeur().NumeroNiveau(), 1);
+    EXPECT_EQ(GameOptions::Instance()->NiveauChoisi(), 0);
     hote.Jouer({Clic(0, 0), Relache(sf::Keyboard::Return)});
     EXPECT_EQ(hote.courant, 5);
 }

@@ -1,0 +1,54 @@
+#include "SupportQt.h"
+
+#include "game/AppGame.h"
+#include "game/GameEngine.h"
+#include "game/GameOptions.h"
+#include "game/SceneGraphique.h"
+#include "objects/Debris.h"
+#include "shell/MyQtSFMLWindow.h"
+
+#include <gtest/gtest.h>
+
+// Moteur éteint : rien ne bouge mais les listes sont vidées ; allumé : les cercles volent
+TEST(MoteurJeu, EteintRienNeBouge_AllumeLesCorpsAvancent)
+{
+    AppQt();
+    MyQtSFMLWindow::DefinirDureeFrame(1.f / 60.f);
+    SceneGraphique scene;
+    scene.FixerTaille(4096, 2048);
+    GameEngine moteur(&scene);
+    EXPECT_EQ(moteur.CreerHeros(), nullptr);
+    Debris d(&scene, {1000.f, 1000.f});
+    GameEngine::AjouterCercle(&d);
+    moteur.Etape();
+    EXPECT_EQ(d.position, sf::Vector2f(1000.f, 1000.f));
+    EXPECT_TRUE(GameEngine::Cercles().empty());
+
+    scene.FixerEtatScene(SCENE_PRETE);
+    moteur.Activer();
+    GameEngine::AjouterCercle(&d);
+    moteur.Etape();
+    EXPECT_EQ(scene.EtatScene(), SCENE_JEU);
+    EXPECT_NE(d.position, sf::Vector2f(1000.f, 1000.f));
+    EXPECT_TRUE(GameEngine::Cercles().empty());
+    // non inscrit à cette frame : il ne bouge plus
+    const sf::Vector2f p = d.position;
+    moteur.Etape();
+    EXPECT_EQ(d.position, p);
+    moteur.Desactiver();
+    EXPECT_FALSE(moteur.Actif());
+}
+
+// Le niveau choisi est le premier chargé, puis le choix est oublié
+TEST(MoteurJeu, NiveauChoisiChargeEnPremier)
+{
+    AppQt();
+    GameOptions::Instance()->DefinirNiveauChoisi(3);
+    AppGame jeu(nullptr);
+    EXPECT_EQ(jeu.Scene().EtatScene(), SCENE_SUIVANTE);
+    jeu.Executer();
+    EXPECT_EQ(jeu.Chargeur().NumeroNiveau(), 3);
+    EXPECT_EQ(GameOptions::Instance()->NiveauChoisi(), 0);
+    EXPECT_EQ(jeu.Chargeur().Etape(), 1);
+    EXPECT_EQ(jeu.temps, 0.f);
+}

@@ -1,0 +1,223 @@
+#include "Fichiers.h"
+#include "SupportQt.h"
+
+#include "game/LecteurNiveau.h"
+#include "game/LevelManager.h"
+#include "game/SceneGraphique.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+QStringList titres, textes;
+void Noter(const QString& titre, const QString& texte)
+{
+    titres << titre;
+    textes << texte;
+}
+
+struct Lecteur : ::testing::Test
+{
+    QTemporaryDir dossier;
+    SceneGraphique scene;
+    LevelManager chargeur{&scene, nullptr, nullptr, nullptr};
+
+    void SetUp() override
+    {
+        AppQt();
+        titres.clear();
+        textes.clear();
+        LecteurNiveau::FixerAvertisseur(Noter);
+        LevelManager::FixerDossier(dossier.path() + "/");
+    }
+    void TearDown() override
+    {
+        LecteurNiveau::FixerAvertisseur(nullptr);
+        LevelManager::FixerDossier("data/map/");
+    }
+    // Charge la carte n comme le fait le jeu ; rend le nombre d'éléments rangés
+    int Charger(int n, const QByteArray& octets)
+    {
+        EXPECT_TRUE(Ecrire(dossier.path() + "/" + QString::number(n) + ".map", octets));
+        chargeur.FixerNiveau(n);
+        chargeur.LireEntete();
+        chargeur.PreparerRideau();
+        scene.Vider();
+        chargeur.LireElements();
+        return scene.ComptesElements().ranges;
+    }
+};
+}
+
+TEST(Parametres, ProfondeurCourante_Couleurs_Et_TexteIllisible)
+{
+    titres.clear();
+    textes.clear();
+    LecteurNiveau::FixerAvertisseur(Noter);
+    float p = 0.f;
+    std::vector<float> v;
+    LecteurNiveau::LireParametres({"10", "2.5", "blue"}, 5, p, v);
+    EXPECT_EQ(p, 10.f);
+    EXPECT_EQ(v, (std::vector<float>{2.5f, 0.f, 0.f, 255.f}));
+    // couleur seule : la profondeur précédente reste
+    LecteurNiveau::LireParametres({"#FF0000"}, 6, p, v);
+    EXPECT_EQ(p, 10.f);
+    EXPECT_EQ(v, (std::vector<float>{255.f, 0.f, 0.f}));
+    LecteurNiveau::LireParametres({}, 6, p, v);
+    EXPECT_EQ(p, 10.f);
+    EXPECT_TRUE(v.empty());
+    EXPECT_TRUE(titres.isEmpty());
+    // un texte ni nombre ni couleur : 0 et l'avertissement exact
+    LecteurNiveau::LireParametres({"3", "zorglub", "-1e2"}, 1128020001, p, v);
+    EXPECT_EQ(p, 3.f);
+    EXPECT_EQ(v, (std::vector<float>{0.f, -100.f}));
+    ASSERT_EQ(titres.size(), 1);
+    EXPECT_EQ(titres[0], QString("Erreur de chargement"));
+    EXPECT_EQ(textes[0], QString::fromUtf8("L'élément ID = 1128020001 n'a pas pu charger tous les paramètres."));
+    LecteurNiveau::FixerAvertisseur(nullptr);
+}
+
+TEST_F(Lecteur, EnregistrementVide_Inconnu_Et_Plateformes)
+{
+    Carte c;
+    c.Entete(4096, 2048, 3, 4)
+        .Element(-1, 500, 500, {"42"})
+        .Element(1128020001, 500, 500)
+        .Element(123, 600, 500, {"7"})
+        .Element(1128020001, 700, 500, {"#FF00FF"});
+    EXPECT_EQ(Charger(3, c.octets), 2);
+    EXPECT_EQ(scene.ComptesElements().inconnus, 1);
+    EXPECT_EQ(chargeur.LargeurLue(), 4096);
+    EXPECT_EQ(chargeur.NomZone(), QString("Essai"));
+    EXPECT_EQ(chargeur.NumeroActe(), 2);
+    EXPECT_EQ(scene.Largeur(), 4096);
+}
+
+TEST_F(Lecteur, MauvaisFormatOuNumero_RienNestCree_FichierAbsent_NiveauVide)
+{
+    Carte a;
+    a.Entete(4096, 2048, 4, 1, 1286).Element(1128020001, 500, 500);
+    EXPECT_EQ(Charger(4, a.octets), 0);
+    Carte b;
+    b.Entete(4096, 2048, 9, 1).Element(1128020001, 500, 500);
+    EXPECT_EQ(Charger(5, b.octets), 0);
+    EXPECT_EQ(chargeur.NumeroLu(), 9);
+    // fichier absent : l'en-tête précédent reste, rien n'est créé
+    chargeur.FixerNiveau(6);
+    EXPECT_FALSE(chargeur.LireEntete());
+    EXPECT_FALSE(chargeur.LireElements());
+    EXPECT_EQ(chargeur.NumeroLu(), 9);
+    EXPECT_EQ(chargeur.LargeurLue(), 4096);
+}
+
+TEST_F(Lecteur, FichiersHostiles_MessageClair_NiveauPartiel)
+{
+    Carte bonne;
+    bonne.Entete(4096, 2048, 1, 3)
+        .Element(1128020001, 500, 500, {"10", "magenta"})
+        .Element(1128020001, 628, 500)
+        .Element(1128020001, 756, 500);
+    const QByteArray complet = bonne.octets;
+    // chaque préfixe : jamais plus que le complet, jamais de plantage
+    for (int n = 0; n <= complet.size(); ++n)
+    {
+        ::testing::internal::CaptureStderr();
+        const int crees = Charger(1, complet.left(n));
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_LE(crees, 3);
+        if (n < complet.size())
+        {
+            EXPECT_NE(err.find("Niveau "), std::string::npos) << n << " : " << err;
+        }
+    }
+    EXPECT_EQ(Charger(1, complet), 3);
+
+    struct Cas
+    {
+        const char* nom;
+        QByteArray octets;
+        int attendus;
+        const char* message;
+    };
+    std::vector<Cas> cas;
+    {
+        Carte c;
+        c.Entete(4096, 2048, 1, -5).Element(1128020001, 500, 500);
+        cas.push_back({"compte négatif", c.octets, 0, "négatif"});
+    }
+    {
+        Carte c;
+        c.Entete(4096, 2048, 1, 2147483647).Element(1128020001, 500, 500).Element(1128020001, 628, 500);
+        cas.push_back({"compte énorme", c.octets, 2, "annoncés"});
+    }
+    {
+        Carte c;
+        c.Entete(4096, 2048, 1, 2).Element(1128020001, 500, 500);
+        c.Entier(1128020001);
+        c.flux << 628.0 << 500.0 << qint32(1) << qint32(0x7FFFFFF0);
+        cas.push_back({"texte au-delà de la fin", c.octets, 1, "au-delà"});
+    }
+    {
+        Carte c;
+        c.Entete(4096, 2048, 1, 2).Element(1128020001, 500, 500);
+        c.Entier(1128020001);
+        c.flux << 628.0 << 500.0 << qint32(5000000);
+        cas.push_back({"millions de paramètres", c.octets, 1, "paramètres"});
+    }
+    {
+        Carte c;
+        c.Entete(4096, 2048, 1, 1);
+        c.Entier(1128020001);
+        c.flux << 628.0 << 500.0 << qint32(1) << qint32(3);
+        c.Entier(0);
+        cas.push_back({"longueur impaire", c.octets, 0, "impaire"});
+    }
+    {
+        // nom de zone démesuré dans l'en-tête : l'en-tête est refusé
+        Carte c;
+        c.flux << qint32(4096) << qint32(2048) << qint32(1) << qint32(-2);
+        cas.push_back({"en-tête", c.octets, 0, "au-delà"});
+    }
+    {
+        // tailles de niveau absurdes : l'élément est hors du niveau, rien ne casse
+        Carte c;
+        c.Entete(-1000, 2147483647, 1, 1).Element(1128020001, 500, 500);
+        cas.push_back({"taille négative", c.octets, 0, ""});
+    }
+    for (const Cas& k : cas)
+    {
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(Charger(1, k.octets), k.attendus) << k.nom;
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(err.find(k.message), std::string::npos) << k.nom << " : " << err;
+    }
+}
+
+TEST(Fabrique, BoucleEtGenres)
+{
+    SceneGraphique scene;
+    scene.FixerTaille(4096, 2048);
+    EXPECT_TRUE(scene.CreerElement(SceneGraphique::GENRE_BOUCLE, {1000.f, 1000.f}, 3.f, {1.f, 2.f}));
+    // six pièces de tuile ; les bornes n'ont pas encore leur classe
+    EXPECT_EQ(scene.ComptesElements().ranges, 6);
+    // genres hors table : rien ; la boucle seule n'est pas une plate-forme du fichier
+    EXPECT_FALSE(scene.CreerElement(2014789632, {1000.f, 1000.f}, 0.f, {}));
+    EXPECT_FALSE(scene.CreerElement(2000000000, {1000.f, 1000.f}, 0.f, {}));
+    EXPECT_FALSE(scene.CreerElement(999999999, {1000.f, 1000.f}, 0.f, {}));
+    EXPECT_EQ(scene.ComptesElements().inconnus, 3);
+    // connus sans classe : rien de rangé
+    for (int id : {1, 2, 99, 5000001, 1000062, 2000023, 2000020004, 7000220, 2128426501})
+    {
+        EXPECT_TRUE(SceneGraphique::GenreConnu(id)) << id;
+        EXPECT_TRUE(scene.CreerElement(id, {1000.f, 1000.f}, 0.f, {}));
+    }
+    EXPECT_FALSE(SceneGraphique::GenreConnu(2000025));
+    EXPECT_FALSE(SceneGraphique::GenreConnu(2000020005));
+    EXPECT_EQ(scene.ComptesElements().ranges, 6);
+    // toute la plage des plates-formes, même les numéros non dessinés
+    EXPECT_TRUE(scene.CreerElement(1999999999, {1000.f, 1000.f}, 0.f, {}));
+    EXPECT_EQ(scene.ComptesElements().ranges, 7);
+    // hors du niveau : détruit par l'index
+    EXPECT_TRUE(scene.CreerElement(1128020001, {5000.f, 1000.f}, 0.f, {}));
+    EXPECT_EQ(scene.ComptesElements().horsNiveau, 1);
+}

@@ -1,0 +1,458 @@
+#include "SourceNiveau.h"
+
+#include "game/LevelManager.h"
+#include "game/Quadtree.h"
+#include "game/SceneGraphique.h"
+#include "physics/Segment.h"
+#include "scene/PolygoneScenique.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QIODevice>
+#include <QMap>
+
+#include <set>
+
+namespace
+{
+const QHash<QString, qint32>& Noms()
+{
+    static const QHash<QString, qint32> noms = {
+        {"boucle", 2014789631},     {"fond", 1128000001},      {"sol", 1128020001},
+        {"plein", 1128050001},      {"plein_uni", 1128050000}, {"mur_gauche", 1128040001},
+        {"mur_droit", 1128060001},  {"plafond", 1128080001},   {"monte_32", 1128010025},
+        {"monte_64", 1128010050},   {"monte_128", 1128010100}, {"descend_32", 1128030025},
+        {"descend_64", 1128030050}, {"descend_128", 1128030100}, {"coin_hd", 1128206001},
+        {"coin_hg", 1128402001},    {"coin_bd", 1128608001},   {"coin_bg", 1128804001},
+        {"tremplin", 1128214001},  {"quart_gauche", 1128632001}, {"quart_haut_d", 1128478001},
+        {"quart_haut_g", 1128896001}, {"arrondi_bd", 1128698001}, {"arrondi_bg", 1128874001},   {"epaule_d", 1128236001},  {"epaule_g", 1128412001},
+        {"tremplin_256", 1256214010}, {"colline_monte", 1384212001}, {"colline_descend", 1384232001},
+        {"grande_colline_monte", 1576212001}, {"grande_colline_descend", 1576232001},
+        {"anneau", 5000001},        {"checkpoint", 1000001},   {"fin", 1000002},
+        {"ressort", 2000022},       {"pics", 2000002},         {"coccinelle", 7000010},
+        {"crabe", 7000020},         {"guepe", 7000030},        {"moniteur_anneaux", 5000010}};
+    return noms;
+}
+
+QString Citer(const QString& s)
+{
+    if (s.isNull())
+        return "@nul";
+    if (!s.isEmpty() && !s.contains(' ') && !s.contains('"') && !s.contains('#') && !s.startsWith('@'))
+        return s;
+    QString c = s;
+    c.replace('\\', "\\\\").replace('"', "\\\"");
+    return '"' + c + '"';
+}
+
+// Un mot lu, nul si c'est "@nul"
+QString Texte(const QString& mot)
+{
+    return mot == "@nul" ? QString() : mot;
+}
+}
+
+QStringList SourceNiveau::Mots(const QString& ligne)
+{
+    QStringList mots;
+    QString courant;
+    bool dans = false, cite = false;
+    for (int i = 0; i < ligne.size(); ++i)
+    {
+        const QChar c = ligne[i];
+        if (cite)
+        {
+            if (c == '\\' && i + 1 < ligne.size())
+                courant += ligne[++i];
+            else if (c == '"')
+                cite = false;
+            else
+                courant += c;
+            continue;
+        }
+        if (c == '"')
+        {
+            cite = true;
+            dans = true;
+        }
+        else if (c == '#' && !dans && (i + 1 == ligne.size() || ligne[i + 1].isSpace()))
+            break; // commentaire ; "#FF0000" reste un mot
+        else if (c.isSpace())
+        {
+            if (dans)
+                mots << courant;
+            courant.clear();
+            dans = false;
+        }
+        else
+        {
+            courant += c;
+            dans = true;
+        }
+    }
+    if (dans)
+        mots << courant;
+    return mots;
+}
+
+qint32 SourceNiveau::Genre(const QString& mot, bool* ok)
+{
+    bool n = false;
+    const qint32 v = mot.toInt(&n);
+    if (!n)
+    {
+        n = Noms().contains(mot);
+        if (ok)
+            *ok = n;
+        return n ? Noms().value(mot) : 0;
+    }
+    if (ok)
+        *ok = true;
+    return v;
+}
+
+bool SourceNiveau::Lire(const QString& texte, NiveauSource& niveau, QString& erreur)
+{
+    niveau = NiveauSource();
+    niveau.entete.format = 1287;
+    struct Case
+    {
+        qint32 id;
+        double dx, dy;
+        QStringList textes;
+    };
+    QMap<QChar, std::vector<Case>> legende;
+    const QStringList lignes = texte.split('\n');
+    enum { ENTETE, LEGENDE, GRILLE } mode = ENTETE;
+    int ligneGrille = 0;
+    bool vuLargeur = false, vuHauteur = false;
+    for (int i = 0; i < lignes.size(); ++i)
+    {
+        const QString& brute = lignes[i];
+        const QString num = "ligne " + QString::number(i + 1) + " : ";
+        if (mode == GRILLE)
+        {
+            if (brute.trimmed() == "fin")
+            {
+                mode = ENTETE;
+                continue;
+            }
+            for (int c = 0; c < brute.size(); ++c)
+            {
+                const QChar ch = brute[c];
+                if (ch == '.' || ch == ' ' || ch == '-')
+                    continue;
+                if (!legende.contains(ch))
+                {
+                    erreur = num + "caractère « " + QString(ch) + " » absent de la légende";
+                    return false;
+                }
+                for (const Case& k : legende[ch])
+                {
+                    ElementSource e;
+                    e.id = k.id;
+                    e.x = 128.0 * c + 64.0 + k.dx;
+                    e.y = 128.0 * ligneGrille + 64.0 + k.dy;
+                    e.textes = k.textes;
+                    niveau.elements.push_back(e);
+                }
+            }
+            ++ligneGrille;
+            continue;
+        }
+        if (mode == LEGENDE)
+        {
+            // premier caractère de la ligne : la case, lue telle quelle
+            const QString t = brute.trimmed();
+            if (t.isEmpty())
+                continue;
+            QStringList m = Mots(t.mid(1));
+            m.prepend(t.left(1));
+            if (Mots(t) == QStringList{"fin"})
+                m = QStringList{"fin"};
+            if (m[0] == "fin")
+            {
+                mode = ENTETE;
+                continue;
+            }
+            if (m[0].size() != 1 || m.size() < 2)
+            {
+                erreur = num + "légende attendue : <caractère> [@dx,dy] <genre> [textes] [+ pièce...]";
+                return false;
+            }
+            // plusieurs pièces par case, séparées par "+"
+            std::vector<Case> pieces;
+            int j = 1;
+            while (j < m.size())
+            {
+                Case k{0, 0.0, 0.0, {}};
+                if (m[j].startsWith('@'))
+                {
+                    const QStringList d = m[j].mid(1).split(',');
+                    bool o1 = false, o2 = false;
+                    if (d.size() == 2)
+                    {
+                        k.dx = d[0].toDouble(&o1);
+                        k.dy = d[1].toDouble(&o2);
+                    }
+                    if (!o1 || !o2)
+                    {
+                        erreur = num + "décalage illisible « " + m[j] + " »";
+                        return false;
+                    }
+                    ++j;
+                }
+                bool ok = false;
+                if (j >= m.size() || ((k.id = Genre(m[j], &ok)), !ok))
+                {
+                    erreur = num + "genre inconnu dans la légende";
+                    return false;
+                }
+                for (++j; j < m.size() && m[j] != "+"; ++j)
+                    k.textes << Texte(m[j]);
+                if (j < m.size())
+                    ++j; // "+"
+                pieces.push_back(k);
+            }
+            legende[m[0][0]] = pieces;
+            continue;
+        }
+        const QStringList m = Mots(brute);
+        if (m.isEmpty())
+            continue;
+        const QString& cle = m[0];
+        if (cle == "legende")
+            mode = LEGENDE;
+        else if (cle == "grille")
+        {
+            mode = GRILLE;
+            ligneGrille = m.size() > 1 ? m[1].toInt() : 0;
+        }
+        else if (cle == "objet")
+        {
+            ElementSource e;
+            bool ok1 = false, ok2 = false, ok3 = false;
+            if (m.size() >= 4)
+            {
+                e.id = Genre(m[1], &ok1);
+                e.x = m[2].toDouble(&ok2);
+                e.y = m[3].toDouble(&ok3);
+            }
+            if (!ok1 || !ok2 || !ok3)
+            {
+                erreur = num + "objet attendu : objet <genre ou nom> <x> <y> [textes]";
+                return false;
+            }
+            for (int j = 4; j < m.size(); ++j)
+                e.textes << Texte(m[j]);
+            niveau.elements.push_back(e);
+        }
+        else if (m.size() == 2 || (cle == "zone" && m.size() >= 2))
+        {
+            bool ok = true;
+            const qint32 v = m[1].toInt(&ok);
+            if (cle == "zone")
+            {
+                niveau.entete.nomZone = Texte(m[1]);
+                ok = true;
+            }
+            else if (cle == "largeur")
+                niveau.entete.largeur = v, vuLargeur = true;
+            else if (cle == "hauteur")
+                niveau.entete.hauteur = v, vuHauteur = true;
+            else if (cle == "numero")
+                niveau.entete.numero = v;
+            else if (cle == "numero_zone")
+                niveau.entete.numeroZone = v;
+            else if (cle == "acte")
+                niveau.entete.numeroActe = v;
+            else if (cle == "format")
+                niveau.entete.format = v;
+            else if (cle == "nombre")
+                ; // écrit par la description, recalculé
+            else
+            {
+                erreur = num + "mot-clé inconnu « " + cle + " »";
+                return false;
+            }
+            if (!ok)
+            {
+                erreur = num + "nombre attendu après « " + cle + " »";
+                return false;
+            }
+        }
+        else
+        {
+            erreur = num + "ligne illisible";
+            return false;
+        }
+    }
+    if (mode != ENTETE)
+    {
+        erreur = "« fin » manquant";
+        return false;
+    }
+    if (!vuLargeur || !vuHauteur)
+    {
+        erreur = "largeur et hauteur obligatoires";
+        return false;
+    }
+    niveau.entete.nombre = qint32(niveau.elements.size());
+    return true;
+}
+
+bool SourceNiveau::Ecrire(const NiveauSource& n, QIODevice* sortie)
+{
+    QDataStream flux(sortie);
+    flux.setVersion(QDataStream::Qt_4_6);
+    flux.setByteOrder(QDataStream::LittleEndian);
+    const EnteteNiveau& e = n.entete;
+    flux << qint32(e.largeur) << qint32(e.hauteur) << qint32(e.numero) << e.nomZone << qint32(e.numeroZone)
+         << qint32(e.numeroActe) << qint32(e.format) << qint32(n.elements.size());
+    for (const ElementSource& el : n.elements)
+    {
+        flux << qint32(el.id) << el.x << el.y << qint32(el.textes.size());
+        for (const QString& t : el.textes)
+            flux << t;
+    }
+    return flux.status() == QDataStream::Ok;
+}
+
+QString SourceNiveau::Decrire(QIODevice* carte, const QString& nom, bool* ok)
+{
+    LecteurNiveau lecteur(carte, nom);
+    EnteteNiveau e;
+    QString s;
+    if (!lecteur.LireEntete(e))
+    {
+        if (ok)
+            *ok = false;
+        return s;
+    }
+    s += "largeur " + QString::number(e.largeur) + "\n";
+    s += "hauteur " + QString::number(e.hauteur) + "\n";
+    s += "numero " + QString::number(e.numero) + "\n";
+    s += "zone " + Citer(e.nomZone) + "\n";
+    s += "numero_zone " + QString::number(e.numeroZone) + "\n";
+    s += "acte " + QString::number(e.numeroActe) + "\n";
+    s += "format " + QString::number(e.format) + "\n";
+    s += "nombre " + QString::number(e.nombre) + "\n";
+    EnregistrementNiveau r;
+    while (lecteur.LireEnregistrement(r))
+    {
+        s += "objet " + QString::number(r.id) + " " + QString::number(r.x, 'g', 17) + " " +
+             QString::number(r.y, 'g', 17);
+        for (const QString& t : r.textes)
+            s += " " + Citer(t);
+        s += "\n";
+    }
+    if (ok)
+        *ok = !lecteur.EnErreur();
+    return s;
+}
+
+namespace
+{
+void Parcourir(QuadtreeNode* n, std::vector<ElementScenique*>& tous)
+{
+    if (!n)
+        return;
+    tous.insert(tous.end(), n->Elements().begin(), n->Elements().end());
+    for (int i = 0; i < 4; ++i)
+        Parcourir(n->Enfant(i), tous);
+}
+
+// Un sol (segment de gauche à droite) sous le point, à moins de 160 px ?
+bool SurUnSol(const std::vector<ElementScenique*>& tous, const sf::Vector2f& p)
+{
+    for (ElementScenique* e : tous)
+    {
+        auto* poly = dynamic_cast<PolygoneScenique*>(e);
+        if (!poly)
+            continue;
+        for (Segment* s : poly->Segments())
+        {
+            if (!(s->Drapeaux() & SEG_SOL) || s->B().x <= s->A().x || p.x < s->A().x || p.x > s->B().x)
+                continue;
+            const float t = (p.x - s->A().x) / (s->B().x - s->A().x);
+            const float y = s->A().y + t * (s->B().y - s->A().y);
+            if (y >= p.y && y - p.y <= 160.f)
+                return true;
+        }
+    }
+    return false;
+}
+}
+
+SourceNiveau::Bilan SourceNiveau::Verifier(const QString& dossier, int n)
+{
+    Bilan b;
+    b.numero = n;
+    const QString ancien = LevelManager::Dossier();
+    LevelManager::FixerDossier(QDir(dossier).absolutePath() + "/");
+    SceneGraphique scene;
+    LevelManager chargeur(&scene, nullptr, nullptr, nullptr);
+    chargeur.FixerNiveau(n);
+    if (chargeur.LireEntete())
+    {
+        chargeur.PreparerRideau();
+        scene.FixerPointDepart(sf::Vector2f(128.f, float(scene.Hauteur())));
+        scene.FixerMarge(128);
+        std::set<int> inconnus;
+        QFile f(LevelManager::Chemin(n));
+        if (f.open(QIODevice::ReadOnly))
+        {
+            LecteurNiveau lecteur(&f, f.fileName());
+            EnteteNiveau e;
+            EnregistrementNiveau r;
+            if (lecteur.LireEntete(e))
+                while (lecteur.LireEnregistrement(r))
+                    if (r.id != -1 && !SceneGraphique::GenreConnu(r.id))
+                        inconnus.insert(r.id);
+            b.lisible = !lecteur.EnErreur();
+        }
+        b.inconnus.assign(inconnus.begin(), inconnus.end());
+        chargeur.LireElements();
+        const SceneGraphique::Comptes& c = scene.ComptesElements();
+        b.elements = c.ranges;
+        b.horsNiveau = c.horsNiveau;
+        std::vector<ElementScenique*> tous;
+        if (scene.Index())
+            Parcourir(&scene.Index()->Racine(), tous);
+        const sf::Vector2f depart = scene.PointDepart();
+        b.departX = depart.x;
+        b.departY = depart.y;
+        b.departSurSol = depart != sf::Vector2f(128.f, float(scene.Hauteur())) && SurUnSol(tous, depart);
+        b.enTete = chargeur.FormatLu() == LevelManager::FORMAT && chargeur.NumeroLu() == n;
+        b.zone = chargeur.NomZone();
+        b.acte = chargeur.NumeroActe();
+        b.largeur = scene.Largeur();
+        b.hauteur = scene.Hauteur();
+        b.bon = b.lisible && b.enTete && b.inconnus.empty() && b.horsNiveau == 0 && b.departSurSol;
+    }
+    LevelManager::FixerDossier(ancien);
+    return b;
+}
+
+QString SourceNiveau::DecrireBilan(const Bilan& b)
+{
+    QString s = QString::number(b.numero) + ".map ";
+    if (!b.lisible && b.largeur == 0)
+        return s + ": illisible : ÉCHEC";
+    s += QString::fromUtf8("« ") + b.zone + QString::fromUtf8(" » acte ") + QString::number(b.acte) + " : " +
+         QString::number(b.largeur) + QString::fromUtf8(" × ") + QString::number(b.hauteur) + ", " +
+         QString::number(b.elements) + QString::fromUtf8(" éléments, ") + QString::number(b.inconnus.size()) +
+         " genres inconnus";
+    for (int i : b.inconnus)
+        s += " " + QString::number(i);
+    s += ", " + QString::number(b.horsNiveau) + QString::fromUtf8(" hors du niveau, départ (") +
+         QString::number(b.departX) + ", " + QString::number(b.departY) + ") " +
+         (b.departSurSol ? "sur un sol" : "SANS SOL");
+    if (!b.enTete)
+        s += QString::fromUtf8(", EN-TÊTE FAUX");
+    if (!b.lisible)
+        s += QString::fromUtf8(", FICHIER ABÎMÉ");
+    return s + (b.bon ? " : bon" : QString::fromUtf8(" : ÉCHEC"));
+}
