@@ -1,3 +1,5 @@
+#include "engine/MoteurAudio.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -6,5 +8,8 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     std::srand(1234);
-    return RUN_ALL_TESTS();
+    const int resultat = RUN_ALL_TESTS();
+    // aucun flux de musique ne doit tourner à la sortie du processus
+    MoteurAudio::Instance()->ArreterTout();
+    return resultat;
 }

@@ -5,14 +5,13 @@
 #include "shell/MyQtSFMLWindow.h"
 
 AppGame::AppGame(MyQtSFMLWindow* c)
-    : Application(c), scene(), camera(c), moteur(&scene), ia(), infos(nullptr), chargeur(&scene, &moteur, &ia, infos)
+    : Application(c), scene(), camera(c), moteur(&scene), ia(), infos(&scene), chargeur(&scene, &moteur, &ia, &infos)
 {
     fondu.DefinirCouleur(sf::Color(0, 0, 0, 255));
     fondu.DefinirIntervalle(0.01f);
     camera.Lier(&scene);
     chargeur.FixerCamera(&camera);
-    moteur.CreerHeros();
-    // infos : FixerHeros(héros) quand l'affichage tête haute existera
+    infos.FixerHeros(moteur.CreerHeros());
 }
 
 AppGame::~AppGame()
@@ -40,5 +39,5 @@ void AppGame::Executer()
     moteur.Etape(canvas);
     camera.Actualiser();
     scene.ActiverElementsVisibles();
-    // infos : temps du niveau
+    infos.FixerTemps(temps);
 }

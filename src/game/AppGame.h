@@ -2,12 +2,11 @@
 
 #include "game/Camera.h"
 #include "game/GameEngine.h"
+#include "game/GameInfos.h"
 #include "game/IAEngine.h"
 #include "game/LevelManager.h"
 #include "game/SceneGraphique.h"
 #include "screens/Application.h"
-
-class GameInfos;
 
 // Partie en cours : scène, caméra, moteurs et chargeur, dans un ordre fixe à chaque frame.
 class AppGame : public Application
@@ -21,6 +20,7 @@ public:
     Camera& CameraJeu() { return camera; }
     GameEngine& Moteur() { return moteur; }
     LevelManager& Chargeur() { return chargeur; }
+    GameInfos& Infos() { return infos; }
     const LevelManager& Chargeur() const { return chargeur; }
 
 private:
@@ -28,6 +28,6 @@ private:
     Camera camera;
     GameEngine moteur;
     IAEngine ia;
-    GameInfos* infos; // affichage tête haute, pas encore là
+    GameInfos infos;
     LevelManager chargeur;
 };

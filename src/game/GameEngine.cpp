@@ -2,6 +2,8 @@
 
 #include "game/GameOptions.h"
 #include "game/SceneGraphique.h"
+#include "heroes/Tormundo.h"
+#include "heroes/Vanto.h"
 #include "scene/CercleScenique.h"
 #include "scene/ElementMagique.h"
 #include "scene/PolygoneScenique.h"
@@ -28,20 +30,29 @@ GameEngine::GameEngine(SceneGraphique* s) : scene(s), heros(nullptr), actif(fals
 
 GameEngine::~GameEngine()
 {
-    // le héros possédé sera détruit ici quand sa classe existera
+    delete heros;
     heros = nullptr;
 }
 
 Heros* GameEngine::CreerHeros()
 {
-    // 0 : Vanto, 1 : Tormundo, tous deux en (0, -160) ; leurs classes ne sont pas encore là
-    (void)GameOptions::Instance()->HerosChoisi();
+    // 0 : Vanto, 1 : Tormundo, tous deux en (0, -160)
+    Heros* nouveau = nullptr;
+    switch (GameOptions::Instance()->HerosChoisi())
+    {
+    case 0: nouveau = new Vanto(scene, sf::Vector2f(0.f, -160.f)); break;
+    case 1: nouveau = new Tormundo(scene, sf::Vector2f(0.f, -160.f)); break;
+    default: return heros;
+    }
+    delete heros;
+    heros = nouveau;
     return heros;
 }
 
 void GameEngine::Activer()
 {
-    // le héros réapparaît (Reinitialiser) avant la remise en marche
+    if (heros)
+        heros->Reinitialiser();
     actif = true;
 }
 
@@ -53,11 +64,16 @@ void GameEngine::Etape(MyQtSFMLWindow*)
         // a. déroulement
         if (scene && scene->EtatScene() == SCENE_FIN_ACTE)
         {
-            // héros : BloquerCommandes(true) puis Droite()
+            if (heros)
+            {
+                heros->BloquerCommandes(true);
+                heros->Droite();
+            }
         }
         else if (scene && scene->EtatScene() == SCENE_PRETE)
         {
-            // héros : BloquerCommandes(false)
+            if (heros)
+                heros->BloquerCommandes(false);
             scene->FixerEtatScene(SCENE_JEU);
         }
 
@@ -71,7 +87,12 @@ void GameEngine::Etape(MyQtSFMLWindow*)
             p->Integrer(dt);
         for (CercleScenique* c : cs)
             c->Integrer(dt);
-        // héros : Integrer(dt), puis c. LimiterAuNiveau()
+        if (heros)
+        {
+            heros->Integrer(dt);
+            // c. limites du niveau
+            heros->LimiterAuNiveau();
+        }
 
         // d. détection
         for (CercleScenique* c : cs)
@@ -85,7 +106,15 @@ void GameEngine::Etape(MyQtSFMLWindow*)
             for (CercleScenique* c : cs)
                 if (EntitePhysique::ToucheSegments(c, p))
                     p->ContactCercle(c);
-        // héros : ToucheCercle(héros, c) -> c->ToucherHeros ; ToucheSegments(héros, p) -> p->ContactHeros
+        if (heros)
+        {
+            for (CercleScenique* c : cs)
+                if (EntitePhysique::ToucheCercle(heros, c))
+                    c->ToucherHeros(heros);
+            for (PolygoneScenique* p : ps)
+                if (EntitePhysique::ToucheSegments(heros, p))
+                    p->ContactHeros(heros);
+        }
 
         // e. réactions
         for (ElementMagique* m : ms)
@@ -109,14 +138,24 @@ void GameEngine::Etape(MyQtSFMLWindow*)
                 if (PolygoneScenique* a = dynamic_cast<PolygoneScenique*>(autre))
                     a->ContactCercle(c);
             }
-        // héros : ResoudreCollision puis autre->ContactHeros
+        if (heros && heros->collision.autre)
+        {
+            PolygonePhysique* autre = heros->collision.autre;
+            heros->ResoudreCollision();
+            if (PolygoneScenique* a = dynamic_cast<PolygoneScenique*>(autre))
+                a->ContactHeros(heros);
+        }
 
         // f. validation
         for (PolygoneScenique* p : ps)
             p->ValiderDeplacement();
         for (CercleScenique* c : cs)
             c->ValiderDeplacement();
-        // héros : ValiderDeplacement puis PlacerAncreBouclier
+        if (heros)
+        {
+            heros->ValiderDeplacement();
+            heros->PlacerAncreBouclier();
+        }
     }
     ViderListes();
 }

@@ -20,7 +20,7 @@ public:
     GameEngine(const GameEngine&) = delete;
     GameEngine& operator=(const GameEngine&) = delete;
 
-    // Le héros n'existe pas encore : rien n'est créé, le héros courant est rendu
+    // 0 : Vanto, 1 : Tormundo ; autre valeur : rien, le héros courant est rendu
     Heros* CreerHeros();
     Heros* HerosCourant() const { return heros; }
     void Activer();

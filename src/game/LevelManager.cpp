@@ -3,6 +3,7 @@
 #include "engine/MoteurAudio.h"
 #include "game/Camera.h"
 #include "game/GameEngine.h"
+#include "game/GameInfos.h"
 #include "game/IAEngine.h"
 #include "game/LecteurNiveau.h"
 #include "game/SceneGraphique.h"
@@ -102,7 +103,8 @@ void LevelManager::Charger()
             moteur->Desactiver();
         if (ia)
             ia->Desactiver();
-        // infos : Desactiver() quand l'affichage tête haute existera
+        if (infos)
+            infos->Masquer();
         if (scene)
         {
             scene->Vider();
@@ -136,7 +138,8 @@ void LevelManager::Charger()
             moteur->Activer();
         if (ia)
             ia->Activer();
-        // infos : Reinitialiser() et Afficher() quand l'affichage tête haute existera
+        if (infos)
+            infos->Montrer();
         etape = 6;
         break;
     case 6:

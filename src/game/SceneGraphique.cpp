@@ -2,7 +2,19 @@
 
 #include "game/Camera.h"
 #include "game/Quadtree.h"
+#include "objects/Anneau.h"
+#include "objects/BassinEau.h"
+#include "objects/Moniteur.h"
 #include "objects/Plateforme.h"
+#include "scene/BaleineBleu.h"
+#include "scene/Cascade.h"
+#include "scene/Corail.h"
+#include "scene/Feuilles.h"
+#include "scene/Rocher.h"
+#include "scene/Totem.h"
+#include "scene/Zone_0.h"
+#include "scene/Zone_1.h"
+#include "scene/Zone_2.h"
 #include "scene/ElementScenique.h"
 
 SceneGraphique::SceneGraphique()
@@ -86,15 +98,27 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
         CreerBoucle(p);
         return true;
     }
-    // Les genres suivants n'ont pas encore leur classe : rien n'est créé.
-    // Décors de zone (1, 2, 99) : Zone_1 / Zone_2 / Zone_0 (scène seule).
-    // Objets : CheckPoint, FinLevel, Portail, BassinEau, BassinLave, BorneZ (id), Pics (id),
-    // Ressort (id), Bloc, Rocher, Pung, ScieCirculaire, FusilLaser (id), Cascade, Totem, Feuilles,
-    // Corail, BaleineBleu, Anneau, Moniteur (id), SourceBulles, robots, boss, cinématique,
-    // PontEpineux (id), PlateformeInvisible, PoteauEpineux, vrilles, Pont (id), Tunnel,
-    // PlateformeTunnel (id), plates-formes mobiles.
+    // Les genres sans classe pour l'instant ne créent rien : CheckPoint, FinLevel, Portail,
+    // BassinLave, BorneZ (id), Pics (id), Ressort (id), Bloc, Pung, ScieCirculaire, FusilLaser (id),
+    // SourceBulles, robots, boss, cinématique, PontEpineux (id), PlateformeInvisible, PoteauEpineux,
+    // vrilles, Pont (id), Tunnel, PlateformeTunnel (id), plates-formes mobiles.
     switch (id)
     {
+    case 1: AjouterElement(new Zone_1(this)); break;
+    case 2: AjouterElement(new Zone_2(this)); break;
+    case 99: AjouterElement(new Zone_0(this)); break;
+    case 1000011: AjouterElement(new BassinEau(this, p, profondeur, parametres)); break;
+    case 2000061: AjouterElement(new Rocher(this, p, profondeur, parametres)); break;
+    case 3000001: AjouterElement(new Cascade(this, p, profondeur, parametres)); break;
+    case 3000011: AjouterElement(new Totem(this, p, profondeur, parametres)); break;
+    case 3000021: AjouterElement(new Feuilles(this, p, profondeur, parametres)); break;
+    case 3000501: AjouterElement(new Corail(this, p, profondeur, parametres)); break;
+    case 3000511: AjouterElement(new BaleineBleu(this, p, profondeur, parametres)); break;
+    case 5000001: AjouterElement(new Anneau(this, p, profondeur, parametres)); break;
+    case 5000010: case 5000020: case 5000030: case 5000050: case 5000110:
+    case 5000120: case 5000130: case 5000140: case 5000199:
+        AjouterElement(new Moniteur(this, id, p, profondeur, parametres));
+        break;
     default:
         break;
     }

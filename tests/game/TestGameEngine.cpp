@@ -7,6 +7,10 @@
 #include "objects/Debris.h"
 #include "shell/MyQtSFMLWindow.h"
 
+#include "game/GameOptions.h"
+#include "heroes/Tormundo.h"
+#include "heroes/Vanto.h"
+
 #include <gtest/gtest.h>
 
 // Moteur éteint : rien ne bouge mais les listes sont vidées ; allumé : les cercles volent
@@ -17,7 +21,13 @@ TEST(MoteurJeu, EteintRienNeBouge_AllumeLesCorpsAvancent)
     SceneGraphique scene;
     scene.FixerTaille(4096, 2048);
     GameEngine moteur(&scene);
-    EXPECT_EQ(moteur.CreerHeros(), nullptr);
+    GameOptions::Instance()->DefinirHerosChoisi(1);
+    Heros* h = moteur.CreerHeros();
+    EXPECT_NE(dynamic_cast<Tormundo*>(h), nullptr);
+    GameOptions::Instance()->DefinirHerosChoisi(7); // inconnu : le héros reste
+    EXPECT_EQ(moteur.CreerHeros(), h);
+    GameOptions::Instance()->DefinirHerosChoisi(0);
+    EXPECT_NE(dynamic_cast<Vanto*>(moteur.CreerHeros()), nullptr);
     Debris d(&scene, {1000.f, 1000.f});
     GameEngine::AjouterCercle(&d);
     moteur.Etape();

@@ -90,8 +90,8 @@ TEST(Chargement, EtapesAuRythmeDuCarton)
     EXPECT_EQ(chargeur.Etape(), 0);
     EXPECT_TRUE(moteur.Actif());
     EXPECT_TRUE(ia.Actif());
-    // l'ancien élément est parti, les deux sols du fichier sont là, départ sur le plus haut
-    EXPECT_EQ(scene.ComptesElements().ranges, 2);
+    // l'ancien élément est parti, les deux sols du fichier et le décor sont là, départ sur le plus haut
+    EXPECT_EQ(scene.ComptesElements().ranges, 3);
     EXPECT_EQ(scene.PointDepart(), sf::Vector2f(224.f, 672.f));
     EXPECT_EQ(scene.LimiteBas(), 1500 - 128);
 

@@ -85,7 +85,8 @@ TEST_F(Lecteur, EnregistrementVide_Inconnu_Et_Plateformes)
         .Element(1128020001, 500, 500)
         .Element(123, 600, 500, {"7"})
         .Element(1128020001, 700, 500, {"#FF00FF"});
-    EXPECT_EQ(Charger(3, c.octets), 2);
+    // deux plates-formes et le décor de la zone 1
+    EXPECT_EQ(Charger(3, c.octets), 3);
     EXPECT_EQ(scene.ComptesElements().inconnus, 1);
     EXPECT_EQ(chargeur.LargeurLue(), 4096);
     EXPECT_EQ(chargeur.NomZone(), QString("Essai"));
@@ -124,13 +125,13 @@ TEST_F(Lecteur, FichiersHostiles_MessageClair_NiveauPartiel)
         ::testing::internal::CaptureStderr();
         const int crees = Charger(1, complet.left(n));
         const std::string err = ::testing::internal::GetCapturedStderr();
-        EXPECT_LE(crees, 3);
+        EXPECT_LE(crees, 4); // trois plates-formes et le décor de zone
         if (n < complet.size())
         {
             EXPECT_NE(err.find("Niveau "), std::string::npos) << n << " : " << err;
         }
     }
-    EXPECT_EQ(Charger(1, complet), 3);
+    EXPECT_EQ(Charger(1, complet), 4);
 
     struct Cas
     {
@@ -143,26 +144,26 @@ TEST_F(Lecteur, FichiersHostiles_MessageClair_NiveauPartiel)
     {
         Carte c;
         c.Entete(4096, 2048, 1, -5).Element(1128020001, 500, 500);
-        cas.push_back({"compte négatif", c.octets, 0, "négatif"});
+        cas.push_back({"compte négatif", c.octets, 1, "négatif"});
     }
     {
         Carte c;
         c.Entete(4096, 2048, 1, 2147483647).Element(1128020001, 500, 500).Element(1128020001, 628, 500);
-        cas.push_back({"compte énorme", c.octets, 2, "annoncés"});
+        cas.push_back({"compte énorme", c.octets, 3, "annoncés"});
     }
     {
         Carte c;
         c.Entete(4096, 2048, 1, 2).Element(1128020001, 500, 500);
         c.Entier(1128020001);
         c.flux << 628.0 << 500.0 << qint32(1) << qint32(0x7FFFFFF0);
-        cas.push_back({"texte au-delà de la fin", c.octets, 1, "au-delà"});
+        cas.push_back({"texte au-delà de la fin", c.octets, 2, "au-delà"});
     }
     {
         Carte c;
         c.Entete(4096, 2048, 1, 2).Element(1128020001, 500, 500);
         c.Entier(1128020001);
         c.flux << 628.0 << 500.0 << qint32(5000000);
-        cas.push_back({"millions de paramètres", c.octets, 1, "paramètres"});
+        cas.push_back({"millions de paramètres", c.octets, 2, "paramètres"});
     }
     {
         Carte c;
@@ -170,7 +171,7 @@ TEST_F(Lecteur, FichiersHostiles_MessageClair_NiveauPartiel)
         c.Entier(1128020001);
         c.flux << 628.0 << 500.0 << qint32(1) << qint32(3);
         c.Entier(0);
-        cas.push_back({"longueur impaire", c.octets, 0, "impaire"});
+        cas.push_back({"longueur impaire", c.octets, 1, "impaire"});
     }
     {
         // nom de zone démesuré dans l'en-tête : l'en-tête est refusé
@@ -184,6 +185,7 @@ TEST_F(Lecteur, FichiersHostiles_MessageClair_NiveauPartiel)
         c.Entete(-1000, 2147483647, 1, 1).Element(1128020001, 500, 500);
         cas.push_back({"taille négative", c.octets, 0, ""});
     }
+    // l'en-tête lisible, le décor de zone s'ajoute à ce qui a pu être lu
     for (const Cas& k : cas)
     {
         ::testing::internal::CaptureStderr();
@@ -206,7 +208,7 @@ TEST(Fabrique, BoucleEtGenres)
     EXPECT_FALSE(scene.CreerElement(999999999, {1000.f, 1000.f}, 0.f, {}));
     EXPECT_EQ(scene.ComptesElements().inconnus, 3);
     // connus sans classe : rien de rangé
-    for (int id : {1, 2, 99, 5000001, 1000062, 2000023, 2000020004, 7000220, 2128426501})
+    for (int id : {1000062, 2000023, 2000020004, 7000220, 2128426501})
     {
         EXPECT_TRUE(SceneGraphique::GenreConnu(id)) << id;
         EXPECT_TRUE(scene.CreerElement(id, {1000.f, 1000.f}, 0.f, {}));
@@ -214,9 +216,13 @@ TEST(Fabrique, BoucleEtGenres)
     EXPECT_FALSE(SceneGraphique::GenreConnu(2000025));
     EXPECT_FALSE(SceneGraphique::GenreConnu(2000020005));
     EXPECT_EQ(scene.ComptesElements().ranges, 6);
+    // décor de zone, anneau et moniteur ont leur classe : un élément chacun
+    for (int id : {1, 99, 5000001, 5000110})
+        EXPECT_TRUE(scene.CreerElement(id, {1000.f, 1000.f}, 0.f, {}));
+    EXPECT_EQ(scene.ComptesElements().ranges, 10);
     // toute la plage des plates-formes, même les numéros non dessinés
     EXPECT_TRUE(scene.CreerElement(1999999999, {1000.f, 1000.f}, 0.f, {}));
-    EXPECT_EQ(scene.ComptesElements().ranges, 7);
+    EXPECT_EQ(scene.ComptesElements().ranges, 11);
     // hors du niveau : détruit par l'index
     EXPECT_TRUE(scene.CreerElement(1128020001, {5000.f, 1000.f}, 0.f, {}));
     EXPECT_EQ(scene.ComptesElements().horsNiveau, 1);
