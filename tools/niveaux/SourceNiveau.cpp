@@ -32,7 +32,13 @@ const QHash<QString, qint32>& Noms()
         {"grande_colline_monte", 1576212001}, {"grande_colline_descend", 1576232001},
         {"anneau", 5000001},        {"checkpoint", 1000001},   {"fin", 1000002},
         {"ressort", 2000022},       {"pics", 2000002},         {"coccinelle", 7000010},
-        {"crabe", 7000020},         {"guepe", 7000030},        {"moniteur_anneaux", 5000010}};
+        {"crabe", 7000020},         {"guepe", 7000030},        {"moniteur_anneaux", 5000010},
+        {"moniteur_vie", 5000020},  {"moniteur_chaussures", 5000030}, {"moniteur_danger", 5000050},
+        {"moniteur_terre", 5000110}, {"moniteur_eau", 5000120}, {"moniteur_feu", 5000130},
+        {"moniteur_eclair", 5000140}, {"moniteur_invincible", 5000199}, {"bassin_eau", 1000011},
+        {"bassin_lave", 1000012},   {"bulles", 5000901},       {"cascade", 3000001},
+        {"rocher", 2000061},        {"totem", 3000011},        {"feuilles", 3000021},
+        {"corail", 3000501},        {"baleine", 3000511}};
     return noms;
 }
 
