@@ -2,6 +2,8 @@
 
 #include "scene/PolygoneScenique.h"
 
+#include <cstddef>
+
 // Bassin d'eau de p0 × p1 cases de 64 pixels : fixe le niveau de l'eau de la scène,
 // porte sa surface et deux lignes de détection (entrée sous la surface, sortie au-dessus).
 class BassinEau : public PolygoneScenique
@@ -13,9 +15,19 @@ public:
     BassinEau(SceneGraphique* scene, const sf::Vector2f& position, float profondeur,
               const std::vector<float>& parametres);
 
+    void ContactHeros(Heros* heros) override;
+    void ContactCercle(CercleScenique* cercle) override;
+
     int Largeur() const { return largeur; }
     int Hauteur() const { return hauteur; }
 
+    // Nombre de cases du paramètre i : entier de 1 à CASES_MAX, 1 s'il manque ou n'a pas de sens
+    static int LireCases(const std::vector<float>& parametres, std::size_t i);
+    // Vitesse au-delà de laquelle le héros court sur l'eau (le double de sa pointe sans chaussures)
+    static float VitesseSurLEau(const Heros& heros);
+
 private:
+    void Eclabousser(float x);
+
     int largeur, hauteur;
 };

@@ -1,5 +1,6 @@
 #include "objects/Bulle.h"
 
+#include "game/SceneGraphique.h"
 #include "heroes/Heros.h"
 #include "scene/Sprite.h"
 
@@ -11,6 +12,7 @@ Bulle::Bulle(SceneGraphique* scene, const sf::Vector2f& position, int n) : Cercl
     masse = -4.f;
     rayon = 1.f;
     echelleTemps = 0.5f;
+    yDepart = position.y;
     imageCible = int(std::round(double(n) * double(std::rand() % 32768) / 32767.0));
     AjouterSprite(new Sprite("data/png/game/personnages/heros/ressources/bulle.png", 64, 64, sf::Vector2f(32.f, 32.f)));
     sprites[0]->FixerImage(0, 0);
@@ -35,6 +37,13 @@ void Bulle::AnimerEtat()
 {
     if (etat == 0)
     {
+        // bulle partie sous l'eau qui ne sera pas pleine : éclate à la ligne d'entrée, 32 pixels sous la surface
+        const float ligne = scene ? float(scene->NiveauEau()) + 32.f : 0.f;
+        if (imageCible < 6 && scene && yDepart > ligne && position.y <= ligne)
+        {
+            ChangerEtat(9);
+            return;
+        }
         if (horloge.getElapsedTime().asSeconds() > 3.f && imageCible > 0)
         {
             if (sprites[0]->AnimerLigne(0, 0, imageCible, 0.2f, false) && imageCible == 6)

@@ -15,4 +15,5 @@ public:
 
 private:
     int imageCible;
+    float yDepart;
 };
