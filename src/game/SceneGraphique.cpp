@@ -4,8 +4,10 @@
 #include "game/Quadtree.h"
 #include "objects/Anneau.h"
 #include "objects/BassinEau.h"
+#include "objects/BassinLave.h"
 #include "objects/Moniteur.h"
 #include "objects/Plateforme.h"
+#include "objects/SourceBulles.h"
 #include "scene/BaleineBleu.h"
 #include "scene/Cascade.h"
 #include "scene/Corail.h"
@@ -99,8 +101,8 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
         return true;
     }
     // Les genres sans classe pour l'instant ne créent rien : CheckPoint, FinLevel, Portail,
-    // BassinLave, BorneZ (id), Pics (id), Ressort (id), Bloc, Pung, ScieCirculaire, FusilLaser (id),
-    // SourceBulles, robots, boss, cinématique, PontEpineux (id), PlateformeInvisible, PoteauEpineux,
+    // BorneZ (id), Pics (id), Ressort (id), Bloc, Pung, ScieCirculaire, FusilLaser (id),
+    // robots, boss, cinématique, PontEpineux (id), PlateformeInvisible, PoteauEpineux,
     // vrilles, Pont (id), Tunnel, PlateformeTunnel (id), plates-formes mobiles.
     switch (id)
     {
@@ -108,6 +110,8 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
     case 2: AjouterElement(new Zone_2(this)); break;
     case 99: AjouterElement(new Zone_0(this)); break;
     case 1000011: AjouterElement(new BassinEau(this, p, profondeur, parametres)); break;
+    case 1000012: AjouterElement(new BassinLave(this, p, profondeur, parametres)); break;
+    case 5000901: AjouterElement(new SourceBulles(this, p, profondeur, parametres)); break;
     case 2000061: AjouterElement(new Rocher(this, p, profondeur, parametres)); break;
     case 3000001: AjouterElement(new Cascade(this, p, profondeur, parametres)); break;
     case 3000011: AjouterElement(new Totem(this, p, profondeur, parametres)); break;
