@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Une partie au clavier réel (xdotool) : « jouer », courir à droite, sauter ; le héros avance
+# dans le niveau 1 et l'affichage du temps et des anneaux change.
+set -u
+racine="$(cd "$(dirname "$0")/../.." && pwd)"
+build="${1:-$racine/build}"
+if [[ -z "${PARTIE_DANS_XVFB:-}" ]]; then
+  export PARTIE_DANS_XVFB=1
+  exec xvfb-run -a -s "-screen 0 800x600x24" bash "$0" "$build"
+fi
+cd "$racine"
+export ALSOFT_CONF="$racine/tests/alsoft-null.conf"
+tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
+echec=0
+verifier() { if eval "$2"; then echo "ok : $1"; else echo "ÉCHEC : $1"; echec=1; fi; }
+cliche() { import -window root -crop 640x480+0+21 +repage "$tmp/$1.png"; }
+# pixels différents entre deux clichés dans une zone
+ecart() {
+  convert "$tmp/$1.png" -crop "$3" +repage "$tmp/a.png"
+  convert "$tmp/$2.png" -crop "$3" +repage "$tmp/b.png"
+  compare -metric AE -fuzz 10% "$tmp/a.png" "$tmp/b.png" null: 2>&1 | cut -d' ' -f1
+}
+[[ -f data/map/1.map && -d data/png ]] || { echo "données absentes : test sauté"; exit 0; }
+
+"$build/vanto-tormundo" >/dev/null 2>"$tmp/erreurs" &
+pid=$!
+w=""
+for i in $(seq 1 50); do
+  w=$(xdotool search --onlyvisible --name "^Vanto & Tormundo SFML$" 2>/dev/null | head -1)
+  [[ -n "$w" ]] && break; sleep 0.1
+done
+[[ -n "$w" ]] || { echo "ÉCHEC : pas de fenêtre"; kill $pid; exit 1; }
+xdotool windowfocus "$w"; xdotool mousemove 700 590
+sleep 3; xdotool key Return; sleep 1.2
+xdotool key Return            # « jouer »
+sleep 5; cliche depart        # carton parti, le héros est posé
+xdotool keydown Right; sleep 1.2; cliche course
+xdotool keydown s; sleep 0.25; cliche saut; xdotool keyup s
+sleep 1.5; xdotool keyup Right; sleep 0.2; cliche fin
+xdotool key ctrl+q
+for i in $(seq 1 30); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+kill -0 $pid 2>/dev/null && kill $pid
+wait $pid; code=$?
+# le temps (0'00 -> 0'0x) et les anneaux (0 -> 3 au départ du niveau 1) changent
+t=$(ecart depart fin 140x22+80+44)
+a=$(ecart depart fin 80x22+80+66)
+verifier "le temps affiché change ($t pixels)" '[[ ${t:-0} -gt 20 ]]'
+verifier "le nombre d'anneaux change ($a pixels)" '[[ ${a:-0} -gt 20 ]]'
+# le décor défile : la moitié basse de l'écran n'est plus la même
+d=$(ecart depart fin 640x200+0+260)
+verifier "le héros a avancé, le terrain a défilé ($d pixels)" '[[ ${d:-0} -gt 5000 ]]'
+s=$(ecart course saut 640x480+0+0)
+verifier "le saut change l'image ($s pixels)" '[[ ${s:-0} -gt 200 ]]'
+verifier "Ctrl+Q quitte avec le code 0 (code $code)" '[[ $code -eq 0 ]]'
+exit $echec
