@@ -1,0 +1,104 @@
+// Le niveau 1 se parcourt avec des commandes simples : droite tenue, et un saut dès que
+// le héros piétine. Pour l'instant jusqu'à la boucle : la franchir demande les bornes de
+// couche, qui n'existent pas encore ; le but passera au bout du niveau (x 7600) avec elles.
+#include "SupportQt.h"
+
+#include "engine/MoteurAudio.h"
+#include "engine/MoteurGraphique.h"
+#include "engine/SourceTemps.h"
+#include "game/AppGame.h"
+#include "game/GameOptions.h"
+#include "heroes/Heros.h"
+#include "shell/MyQtSFMLWindow.h"
+
+#include <QFile>
+
+#include <SFML/Graphics/RenderTexture.hpp>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct Parcours
+{
+    float xMax = 0.f;
+    int sauts = 0;
+    int morts = 0;
+    float secondes = 0.f;
+};
+
+Parcours Courir(int heros, float limiteSecondes, float xBut)
+{
+    const float dt = 1.f / 60.f;
+    SourceTemps::Manuel(true);
+    MyQtSFMLWindow::DefinirDureeFrame(dt);
+    GameOptions::Instance()->DefinirHerosChoisi(heros);
+    GameOptions::Instance()->DefinirNiveauChoisi(1);
+    sf::RenderTexture cible;
+    cible.create(640, 480);
+    Parcours p;
+    {
+        AppGame app(nullptr);
+        Heros* h = app.Moteur().HerosCourant();
+        float xRepere = 0.f, tRepere = 0.f, tSaut = -10.f;
+        int viesAvant = h ? h->Vies() : 0;
+        for (int frame = 0; h && frame < int(limiteSecondes / dt); ++frame)
+        {
+            const float t = frame * dt;
+            const bool enJeu = app.Scene().EtatScene() == SCENE_JEU;
+            if (enJeu && !h->CommandesBloquees())
+            {
+                h->Droite();
+                // piétine depuis 0,4 s : on saute, tenu 0,35 s
+                if (t - tRepere > 0.4f && h->position.x - xRepere < 24.f && t - tSaut > 0.9f)
+                {
+                    tSaut = t;
+                    ++p.sauts;
+                }
+                if (t - tSaut < 0.35f)
+                    h->SautMaintenu();
+                else
+                    h->SautRelache();
+            }
+            if (t - tRepere > 0.4f)
+            {
+                xRepere = h->position.x;
+                tRepere = t;
+            }
+            app.temps += dt;
+            app.Executer();
+            MoteurGraphique::Instance()->Afficher(cible);
+            SourceTemps::Avancer(sf::seconds(dt));
+            if (h->Vies() < viesAvant)
+                ++p.morts;
+            viesAvant = h->Vies();
+            if (enJeu)
+                p.xMax = std::max(p.xMax, h->position.x);
+            if (p.xMax >= xBut)
+            {
+                p.secondes = t;
+                break;
+            }
+        }
+    }
+    MoteurGraphique::Instance()->Vider(true);
+    MoteurAudio::Instance()->ArreterTout();
+    SourceTemps::Manuel(false);
+    return p;
+}
+} // namespace
+
+TEST(ParcoursNiveau1, VantoEtTormundoAtteignentLaBoucle)
+{
+    if (!QFile::exists("data/map/1.map"))
+        GTEST_SKIP() << "niveaux non générés";
+    AppQt();
+    for (int heros : {0, 1})
+    {
+        const Parcours p = Courir(heros, 90.f, 4300.f);
+        EXPECT_GE(p.xMax, 4300.f) << "héros " << heros << " bloqué vers x = " << p.xMax << " après " << p.sauts
+                                   << " sauts";
+        EXPECT_EQ(p.morts, 0) << "héros " << heros;
+        std::cout << "héros " << heros << " : x " << p.xMax << " en " << p.secondes << " s, " << p.sauts << " sauts\n";
+    }
+}
