@@ -143,3 +143,33 @@ TEST(SonEnJeu, LeVolumeDesMusiquesChangeLeNiveau)
     EXPECT_GT(haut, 4.0 * bas) << "bas " << bas << " haut " << haut;
     GestionnaireAudio::Instance()->DefinirVolumeMusiques(30);
 }
+
+#include "game/GameOptions.h"
+#include "screens/Ecran.h"
+
+TEST(SonEnJeu, MusiqueDeZoneAudibleDansLaPartie)
+{
+    if (!QFile::exists("data/ogg/musics/zone_1.ogg") || !QFile::exists("data/map/1.map"))
+        GTEST_SKIP() << "données non générées";
+    QTemporaryDir dossier;
+    const std::string wav = PreparerSortieWave(dossier);
+    AppQt();
+    bool zoneEnTete = false;
+    {
+        MyQMainWindow fenetre;
+        fenetre.show();
+        ASSERT_TRUE(AttendreMusique());
+        GameOptions::Instance()->DefinirNiveauChoisi(1);
+        Ecran::DemanderEcran(5); // la partie : carton, chargement, puis la musique de la zone
+        sf::Music* zone = GestionnaireAudio::Instance()->Musique("data/ogg/musics/zone_1.ogg", true);
+        for (int i = 0; i < 150 && !zoneEnTete; ++i)
+        {
+            Patienter(100);
+            const auto& pile = MoteurAudio::Instance()->Pile();
+            zoneEnTete = !pile.empty() && pile.back() == zone && zone->getStatus() == sf::SoundSource::Playing;
+        }
+        Patienter(1500);
+    }
+    EXPECT_TRUE(zoneEnTete) << "la musique de la zone 1 n'a pas pris la tête de la pile";
+    EXPECT_GT(NiveauEfficace(wav, 1.3, 0.2), 0.005);
+}
