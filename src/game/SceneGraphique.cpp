@@ -5,6 +5,9 @@
 #include "objects/Anneau.h"
 #include "objects/BassinEau.h"
 #include "objects/BassinLave.h"
+#include "objects/BorneZ.h"
+#include "objects/CheckPoint.h"
+#include "objects/FinLevel.h"
 #include "objects/Moniteur.h"
 #include "objects/Plateforme.h"
 #include "objects/SourceBulles.h"
@@ -100,15 +103,19 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
         CreerBoucle(p);
         return true;
     }
-    // Les genres sans classe pour l'instant ne créent rien : CheckPoint, FinLevel, Portail,
-    // BorneZ (id), Pics (id), Ressort (id), Bloc, Pung, ScieCirculaire, FusilLaser (id),
-    // robots, boss, cinématique, PontEpineux (id), PlateformeInvisible, PoteauEpineux,
+    // Les genres sans classe pour l'instant ne créent rien : Portail, Pics (id), Ressort (id), Bloc,
+    // Pung, ScieCirculaire, FusilLaser (id), robots, boss, cinématique, PontEpineux (id), PlateformeInvisible, PoteauEpineux,
     // vrilles, Pont (id), Tunnel, PlateformeTunnel (id), plates-formes mobiles.
     switch (id)
     {
     case 1: AjouterElement(new Zone_1(this)); break;
     case 2: AjouterElement(new Zone_2(this)); break;
     case 99: AjouterElement(new Zone_0(this)); break;
+    case 1000001: AjouterElement(new CheckPoint(this, p, profondeur, parametres)); break;
+    case 1000002: AjouterElement(new FinLevel(this, p, profondeur, parametres)); break;
+    case 1000041: case 1000042: case 1000061: case 1000062:
+        AjouterElement(new BorneZ(this, p, profondeur, parametres, id));
+        break;
     case 1000011: AjouterElement(new BassinEau(this, p, profondeur, parametres)); break;
     case 1000012: AjouterElement(new BassinLave(this, p, profondeur, parametres)); break;
     case 5000901: AjouterElement(new SourceBulles(this, p, profondeur, parametres)); break;
@@ -140,7 +147,7 @@ void SceneGraphique::CreerBoucle(const sf::Vector2f& p)
     AjouterElement(new Plateforme(this, p + sf::Vector2f(96.f, -80.f), 15.f, aucun, 1128478001));
     AjouterElement(new Plateforme(this, p + sf::Vector2f(-96.f, -80.f), 15.f, aucun, 1128896001));
     AjouterElement(new Plateforme(this, p + sf::Vector2f(-96.f, 96.f), 12.f, bleu, 1128632001));
-    // bornes de couche (BorneZ 1000062 / 1000041, profondeur 79), quand leur classe existera
+    // bornes de couche de part et d'autre de la boucle et à son sommet
     const struct { int genre; float dx, dy; } bornes[] = {
         {1000062, -208.f, 64.f}, {1000062, -208.f, 128.f}, {1000041, -192.f, 64.f}, {1000041, -192.f, 128.f},
         {1000062, 192.f, 64.f},  {1000062, 192.f, 128.f},  {1000041, 208.f, 64.f},  {1000041, 208.f, 128.f},

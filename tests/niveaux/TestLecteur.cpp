@@ -200,29 +200,29 @@ TEST(Fabrique, BoucleEtGenres)
     SceneGraphique scene;
     scene.FixerTaille(4096, 2048);
     EXPECT_TRUE(scene.CreerElement(SceneGraphique::GENRE_BOUCLE, {1000.f, 1000.f}, 3.f, {1.f, 2.f}));
-    // six pièces de tuile ; les bornes n'ont pas encore leur classe
-    EXPECT_EQ(scene.ComptesElements().ranges, 6);
+    // six pièces de tuile et dix bornes de couche
+    EXPECT_EQ(scene.ComptesElements().ranges, 16);
     // genres hors table : rien ; la boucle seule n'est pas une plate-forme du fichier
     EXPECT_FALSE(scene.CreerElement(2014789632, {1000.f, 1000.f}, 0.f, {}));
     EXPECT_FALSE(scene.CreerElement(2000000000, {1000.f, 1000.f}, 0.f, {}));
     EXPECT_FALSE(scene.CreerElement(999999999, {1000.f, 1000.f}, 0.f, {}));
     EXPECT_EQ(scene.ComptesElements().inconnus, 3);
     // connus sans classe : rien de rangé
-    for (int id : {1000062, 2000023, 2000020004, 7000220, 2128426501})
+    for (int id : {1000005, 2000023, 2000020004, 7000220, 2128426501})
     {
         EXPECT_TRUE(SceneGraphique::GenreConnu(id)) << id;
         EXPECT_TRUE(scene.CreerElement(id, {1000.f, 1000.f}, 0.f, {}));
     }
     EXPECT_FALSE(SceneGraphique::GenreConnu(2000025));
     EXPECT_FALSE(SceneGraphique::GenreConnu(2000020005));
-    EXPECT_EQ(scene.ComptesElements().ranges, 6);
-    // décor de zone, anneau et moniteur ont leur classe : un élément chacun
-    for (int id : {1, 99, 5000001, 5000110})
+    EXPECT_EQ(scene.ComptesElements().ranges, 16);
+    // décor de zone, anneau, moniteur, borne, point de passage, panneau : un élément chacun
+    for (int id : {1, 99, 5000001, 5000110, 1000062, 1000001, 1000002})
         EXPECT_TRUE(scene.CreerElement(id, {1000.f, 1000.f}, 0.f, {}));
-    EXPECT_EQ(scene.ComptesElements().ranges, 10);
+    EXPECT_EQ(scene.ComptesElements().ranges, 23);
     // toute la plage des plates-formes, même les numéros non dessinés
     EXPECT_TRUE(scene.CreerElement(1999999999, {1000.f, 1000.f}, 0.f, {}));
-    EXPECT_EQ(scene.ComptesElements().ranges, 11);
+    EXPECT_EQ(scene.ComptesElements().ranges, 24);
     // hors du niveau : détruit par l'index
     EXPECT_TRUE(scene.CreerElement(1128020001, {5000.f, 1000.f}, 0.f, {}));
     EXPECT_EQ(scene.ComptesElements().horsNiveau, 1);

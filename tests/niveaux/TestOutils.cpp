@@ -123,7 +123,7 @@ TEST(Outils, LesNiveauxSeVerifient)
     EXPECT_TRUE(b.departSurSol);
     EXPECT_EQ(b.departX, 224.f);
     EXPECT_EQ(b.departY, 192.f);
-    // 32 tuiles + 6 pièces de boucle + le sol posé à la main + l'anneau + le décor de zone
-    EXPECT_EQ(b.elements, 41);
+    // 32 tuiles + 6 pièces et 10 bornes de boucle + le sol posé à la main + l'anneau + le décor de zone
+    EXPECT_EQ(b.elements, 51);
     LecteurNiveau::FixerAvertisseur(nullptr);
 }
