@@ -1,5 +1,14 @@
 #include "BancObjets.h"
 
+#include "game/Quadtree.h"
+#include "game/QuadtreeNode.h"
+#include "objects/PlateformeInvisible.h"
+#include "objects/PlateformeMobileInstable.h"
+#include "objects/PlateformeMobileMini.h"
+#include "objects/PlateformeMobilePasserelle.h"
+#include "objects/PlateformeMobileTronc.h"
+#include "objects/PlateformeTunnel.h"
+#include "objects/Pont.h"
 #include "objects/Tunnel.h"
 #include "objects/VrilleHorizontalePartieDroite.h"
 #include "objects/VrilleHorizontalePartieGauche.h"
@@ -79,6 +88,13 @@ TEST(Vrille, VerticaleTourneLaPoseDUnQuartDeTourEtSonImage)
     EXPECT_EQ(h.Sprites()[0]->Rotation(), 90.f);
     Toucher(bas, h, 11);
     EXPECT_EQ(h.Etat(), HEROS_COURSE);
+    // de face à gauche : pose 1 penchée de 45° (sens trigonométrique), puis le quart de tour
+    h.FixerVersLaDroite(false);
+    VrilleHorizontalePartieGauche g(&b.scene, {3000.f, 500.f}, 10.f, {});
+    Toucher(g, h, 3);
+    EXPECT_EQ(h.Sprites()[0]->Rotation(), 315.f);
+    Toucher(haut, h, 3);
+    EXPECT_EQ(h.Sprites()[0]->Rotation(), 45.f);
 }
 
 TEST(Vrille, SansPoseHorsDeLaCourse)
@@ -210,4 +226,49 @@ TEST(Tunnel, RelanceLeHerosArreteOuLent)
         EXPECT_NEAR(h.Vitesse(), c.attendue, std::fabs(c.attendue) * 0.01f + 1.f);
         EXPECT_NE(h.sol, nullptr);
     }
+}
+
+// La fabrique du niveau crée la bonne classe pour chaque genre
+namespace
+{
+void Collecter(QuadtreeNode* n, std::vector<ElementScenique*>& tous)
+{
+    if (!n)
+        return;
+    tous.insert(tous.end(), n->Elements().begin(), n->Elements().end());
+    for (int i = 0; i < 4; ++i)
+        Collecter(n->Enfant(i), tous);
+}
+
+template <typename T>
+bool Cree(int genre, const std::vector<float>& p = {})
+{
+    SceneGraphique scene;
+    scene.FixerTaille(4096, 2048);
+    if (!scene.CreerElement(genre, {1024.f, 1024.f}, 10.f, p) || !scene.Index())
+        return false;
+    std::vector<ElementScenique*> tous;
+    Collecter(&scene.Index()->Racine(), tous);
+    return tous.size() == 1 && dynamic_cast<T*>(tous[0]) != nullptr;
+}
+}
+
+TEST(Fabrique, ChaqueGenreCreeSonObjet)
+{
+    EXPECT_TRUE(Cree<Pont>(2000301008));
+    EXPECT_TRUE(Cree<Pont>(2000301012));
+    EXPECT_TRUE(Cree<Pont>(2000301016));
+    EXPECT_TRUE(Cree<PlateformeMobileMini>(2128020501, {1.f, 0.f, 0.f}));
+    EXPECT_TRUE(Cree<PlateformeMobilePasserelle>(2128020511));
+    EXPECT_TRUE(Cree<PlateformeMobileTronc>(2128426501));
+    EXPECT_TRUE(Cree<PlateformeMobileInstable>(2032020501));
+    EXPECT_TRUE(Cree<PlateformeInvisible>(2000020011));
+    EXPECT_TRUE(Cree<PlateformeTunnel>(2000444001));
+    EXPECT_TRUE(Cree<PlateformeTunnel>(2000555001));
+    EXPECT_TRUE(Cree<PlateformeTunnel>(2000666001));
+    EXPECT_TRUE(Cree<VrilleHorizontalePartieGauche>(2000218001));
+    EXPECT_TRUE(Cree<VrilleHorizontalePartieDroite>(2000872001));
+    EXPECT_TRUE(Cree<VrilleVerticalePartieHaute>(2000634001));
+    EXPECT_TRUE(Cree<VrilleVerticalePartieBasse>(2000496001));
+    EXPECT_TRUE(Cree<Tunnel>(2000363001));
 }
