@@ -10,6 +10,18 @@
 #include "objects/FinLevel.h"
 #include "objects/Moniteur.h"
 #include "objects/Plateforme.h"
+#include "objects/PlateformeInvisible.h"
+#include "objects/PlateformeMobileInstable.h"
+#include "objects/PlateformeMobileMini.h"
+#include "objects/PlateformeMobilePasserelle.h"
+#include "objects/PlateformeMobileTronc.h"
+#include "objects/PlateformeTunnel.h"
+#include "objects/Pont.h"
+#include "objects/Tunnel.h"
+#include "objects/VrilleHorizontalePartieDroite.h"
+#include "objects/VrilleHorizontalePartieGauche.h"
+#include "objects/VrilleVerticalePartieBasse.h"
+#include "objects/VrilleVerticalePartieHaute.h"
 #include "objects/SourceBulles.h"
 #include "scene/BaleineBleu.h"
 #include "scene/Cascade.h"
@@ -104,8 +116,7 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
         return true;
     }
     // Les genres sans classe pour l'instant ne créent rien : Portail, Pics (id), Ressort (id), Bloc,
-    // Pung, ScieCirculaire, FusilLaser (id), robots, boss, cinématique, PontEpineux (id), PlateformeInvisible, PoteauEpineux,
-    // vrilles, Pont (id), Tunnel, PlateformeTunnel (id), plates-formes mobiles.
+    // Pung, ScieCirculaire, FusilLaser (id), robots, boss, cinématique, PontEpineux (id), PoteauEpineux.
     switch (id)
     {
     case 1: AjouterElement(new Zone_1(this)); break;
@@ -130,6 +141,23 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
     case 5000120: case 5000130: case 5000140: case 5000199:
         AjouterElement(new Moniteur(this, id, p, profondeur, parametres));
         break;
+    // plates-formes mobiles, ponts, vrilles et tubes
+    case 2000301008: case 2000301012: case 2000301016:
+        AjouterElement(new Pont(this, p, profondeur, parametres, id));
+        break;
+    case 2128020501: AjouterElement(new PlateformeMobileMini(this, p, profondeur, parametres)); break;
+    case 2128020511: AjouterElement(new PlateformeMobilePasserelle(this, p, profondeur, parametres)); break;
+    case 2128426501: AjouterElement(new PlateformeMobileTronc(this, p, profondeur, parametres)); break;
+    case 2032020501: AjouterElement(new PlateformeMobileInstable(this, p, profondeur, parametres)); break;
+    case 2000020011: AjouterElement(new PlateformeInvisible(this, p, profondeur, parametres)); break;
+    case 2000444001: case 2000555001: case 2000666001:
+        AjouterElement(new PlateformeTunnel(this, p, profondeur, parametres, id));
+        break;
+    case 2000218001: AjouterElement(new VrilleHorizontalePartieGauche(this, p, profondeur, parametres)); break;
+    case 2000872001: AjouterElement(new VrilleHorizontalePartieDroite(this, p, profondeur, parametres)); break;
+    case 2000634001: AjouterElement(new VrilleVerticalePartieHaute(this, p, profondeur, parametres)); break;
+    case 2000496001: AjouterElement(new VrilleVerticalePartieBasse(this, p, profondeur, parametres)); break;
+    case 2000363001: AjouterElement(new Tunnel(this, p, profondeur, parametres)); break;
     default:
         break;
     }

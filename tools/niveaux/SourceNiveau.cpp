@@ -38,7 +38,14 @@ const QHash<QString, qint32>& Noms()
         {"moniteur_eclair", 5000140}, {"moniteur_invincible", 5000199}, {"bassin_eau", 1000011},
         {"bassin_lave", 1000012},   {"bulles", 5000901},       {"cascade", 3000001},
         {"rocher", 2000061},        {"totem", 3000011},        {"feuilles", 3000021},
-        {"corail", 3000501},        {"baleine", 3000511}};
+        {"corail", 3000501},        {"baleine", 3000511},
+        // plates-formes mobiles, ponts, vrilles et tubes
+        {"pont_8", 2000301008},     {"pont_12", 2000301012},   {"pont_16", 2000301016},
+        {"plateforme_mobile", 2128020501}, {"passerelle", 2128020511}, {"tronc", 2128426501},
+        {"bloc_instable", 2032020501}, {"plateforme_invisible", 2000020011},
+        {"bloc_tunnel_g", 2000444001}, {"bloc_tunnel", 2000555001}, {"bloc_tunnel_d", 2000666001},
+        {"vrille_gauche", 2000218001}, {"vrille_droite", 2000872001},
+        {"vrille_haute", 2000634001}, {"vrille_basse", 2000496001}, {"tube", 2000363001}};
     return noms;
 }
 
