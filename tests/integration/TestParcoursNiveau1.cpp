@@ -29,7 +29,7 @@ struct Parcours
     float secondes = 0.f;
     // fin d'acte : score et anneaux au panneau, temps du niveau, score une fois le bilan compté
     bool finActe = false;
-    int scoreActe = -1, anneauxActe = 0, scoreBilan = -1, niveauApres = 0;
+    int scoreActe = -1, anneauxActe = 0, anneauxBilan = -1, scoreBilan = -1, niveauApres = 0;
     float tempsActe = 0.f;
 };
 
@@ -89,6 +89,9 @@ Parcours Courir(int heros, float limiteSecondes, float xBut)
                 p.anneauxActe = h->Anneaux();
                 p.tempsActe = app.Infos().TempsNiveau();
             }
+            // les anneaux comptés par le bilan (le héros court encore après le panneau)
+            if (p.finActe && p.anneauxBilan < 0 && app.Infos().EtapeResultats() > 3)
+                p.anneauxBilan = h->Anneaux();
             // le bilan fini, le niveau suivant se charge : on s'arrête là
             if (p.finActe && p.scoreBilan < 0 && app.Scene().EtatScene() != SCENE_FIN_ACTE)
                 p.scoreBilan = h->Score();
@@ -122,9 +125,10 @@ TEST(ParcoursNiveau1, VantoEtTormundoAtteignentLeBout)
         EXPECT_LT(p.secondes, 60.f) << "héros " << heros;
         // le panneau arrête l'acte ; le bilan ajoute le bonus de temps et 100 par anneau, puis l'acte 2 se charge
         ASSERT_TRUE(p.finActe) << "héros " << heros;
-        EXPECT_EQ(p.scoreBilan - p.scoreActe, GameInfos::BonusTemps(p.tempsActe) + 100 * p.anneauxActe)
+        EXPECT_EQ(p.scoreBilan - p.scoreActe, GameInfos::BonusTemps(p.tempsActe) + 100 * p.anneauxBilan)
             << "héros " << heros;
         EXPECT_GT(p.anneauxActe, 0);
+        EXPECT_GE(p.anneauxBilan, 0);
         EXPECT_EQ(p.niveauApres, 2);
         std::cout << "héros " << heros << " : x " << p.xMax << " en " << p.secondes << " s, " << p.sauts << " sauts, "
                   << p.morts << " morts ; panneau à " << p.tempsActe << " s avec " << p.anneauxActe
