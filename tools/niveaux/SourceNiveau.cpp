@@ -38,7 +38,14 @@ const QHash<QString, qint32>& Noms()
         {"moniteur_eclair", 5000140}, {"moniteur_invincible", 5000199}, {"bassin_eau", 1000011},
         {"bassin_lave", 1000012},   {"bulles", 5000901},       {"cascade", 3000001},
         {"rocher", 2000061},        {"totem", 3000011},        {"feuilles", 3000021},
-        {"corail", 3000501},        {"baleine", 3000511}};
+        {"corail", 3000501},        {"baleine", 3000511},
+        // pièges et portail
+        {"ressort_haut_gauche", 2000021}, {"ressort_haut_droite", 2000023}, {"ressort_gauche", 2000024},
+        {"ressort_droite", 2000026}, {"ressort_bas", 2000028}, {"pics_gauche", 2000004},
+        {"pics_droite", 2000006},   {"pics_bas", 2000008},     {"pung", 2000071},
+        {"scie", 2000099},          {"pont_epineux_1", 2000020001}, {"pont_epineux_2", 2000020002},
+        {"pont_epineux_3", 2000020003}, {"pont_epineux_4", 2000020004}, {"poteau_epineux", 2000040001},
+        {"bloc", 2000051},          {"portail", 1000005}};
     return noms;
 }
 
