@@ -484,3 +484,43 @@ TEST(Bloc, PousseEtSautillePuisRetombe)
         EXPECT_NE(bloc->sol, nullptr);
     }
 }
+
+// Sur la face pointue, seuls les contacts de sol et de suite blessent ; le vol plané ignore les côtés
+TEST(Pics, GenresDeContactEtVolPlane)
+{
+    Banc b(1, {400.f, 200.f});
+    Pics pics(&b.scene, {400.f, 468.f}, 30.f, {}, 2000002);
+    Heros& h = *b.heros;
+    h.AjouterAnneaux(3);
+    h.ChangerEtat(HEROS_CHUTE);
+    auto Toucher = [&](int indice, int type) {
+        h.sol = nullptr; // toujours en l'air
+        h.collision.autre = &pics;
+        h.collision.indiceSegment = indice;
+        h.collision.indiceCapteur = -1;
+        h.collision.type = type;
+        h.collision.angleSol = pics.Segments()[indice]->Angle();
+        pics.ContactHeros(&h);
+    };
+    for (int t : {CONTACT_MONTEE, CONTACT_EXTREMITE, CONTACT_COTE})
+    {
+        Toucher(pics.IndicePointes(), t);
+        EXPECT_EQ(h.Anneaux(), 3) << t;
+        EXPECT_NE(h.Etat(), HEROS_BLESSE) << t;
+    }
+    // côté droit touché en vol plané : aucun effet ; en chute : le rebond ordinaire
+    h.ChangerEtat(HEROS_PLANE);
+    const float elan = h.forceElan.norme, moteur = h.forceMoteur.norme;
+    Toucher(2, CONTACT_COTE);
+    EXPECT_EQ(h.Etat(), HEROS_PLANE);
+    EXPECT_EQ(h.forceElan.norme, elan);
+    EXPECT_EQ(h.forceMoteur.norme, moteur);
+    h.ChangerEtat(HEROS_CHUTE);
+    h.forceMoteur.norme = 200.f;
+    Toucher(2, CONTACT_COTE);
+    EXPECT_EQ(h.forceMoteur.norme, 0.f);
+    // la suite sur les pointes blesse
+    Toucher(pics.IndicePointes(), CONTACT_SUITE);
+    EXPECT_EQ(h.Etat(), HEROS_BLESSE);
+    EXPECT_EQ(h.Anneaux(), 0);
+}
