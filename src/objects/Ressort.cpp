@@ -49,15 +49,6 @@ std::vector<Cote> CotesRessort(int id)
 }
 }
 
-bool Ressort::GenreValide(int id)
-{
-    switch (id)
-    {
-    case 2000021: case 2000022: case 2000023: case 2000024: case 2000026: case 2000028: return true;
-    default: return false;
-    }
-}
-
 Ressort::Ressort(SceneGraphique* scene_, const sf::Vector2f& p, float profondeur_,
                  const std::vector<float>& parametres, int id_)
     : PolygoneScenique(scene_, p, profondeur_, parametres), id(id_), angleLancement(PI / 2.0),

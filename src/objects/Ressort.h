@@ -18,8 +18,6 @@ public:
     // Indice de la plaque dans la liste des segments (-1 : genre inconnu)
     int IndicePlaque() const { return indicePlaque; }
 
-    static bool GenreValide(int id);
-
 private:
     int id;
     double angleLancement;
