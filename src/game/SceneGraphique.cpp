@@ -5,10 +5,12 @@
 #include "objects/Anneau.h"
 #include "objects/BassinEau.h"
 #include "objects/BassinLave.h"
+#include "objects/Bloc.h"
 #include "objects/BorneZ.h"
 #include "objects/CheckPoint.h"
 #include "objects/FinLevel.h"
 #include "objects/Moniteur.h"
+#include "objects/Pics.h"
 #include "objects/Plateforme.h"
 #include "objects/PlateformeInvisible.h"
 #include "objects/PlateformeMobileInstable.h"
@@ -22,6 +24,12 @@
 #include "objects/VrilleHorizontalePartieGauche.h"
 #include "objects/VrilleVerticalePartieBasse.h"
 #include "objects/VrilleVerticalePartieHaute.h"
+#include "objects/PontEpineux.h"
+#include "objects/Portail.h"
+#include "objects/PoteauEpineux.h"
+#include "objects/Pung.h"
+#include "objects/Ressort.h"
+#include "objects/ScieCirculaire.h"
 #include "objects/SourceBulles.h"
 #include "scene/BaleineBleu.h"
 #include "scene/Cascade.h"
@@ -115,8 +123,7 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
         CreerBoucle(p);
         return true;
     }
-    // Les genres sans classe pour l'instant ne créent rien : Portail, Pics (id), Ressort (id), Bloc,
-    // Pung, ScieCirculaire, FusilLaser (id), robots, boss, cinématique, PontEpineux (id), PoteauEpineux.
+    // Les genres sans classe pour l'instant ne créent rien : FusilLaser (id), robots, boss, cinématique.
     switch (id)
     {
     case 1: AjouterElement(new Zone_1(this)); break;
@@ -158,6 +165,21 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
     case 2000634001: AjouterElement(new VrilleVerticalePartieHaute(this, p, profondeur, parametres)); break;
     case 2000496001: AjouterElement(new VrilleVerticalePartieBasse(this, p, profondeur, parametres)); break;
     case 2000363001: AjouterElement(new Tunnel(this, p, profondeur, parametres)); break;
+    // pièges et portail
+    case 1000005: AjouterElement(new Portail(this, p, profondeur, parametres)); break;
+    case 2000021: case 2000022: case 2000023: case 2000024: case 2000026: case 2000028:
+        AjouterElement(new Ressort(this, p, profondeur, parametres, id));
+        break;
+    case 2000002: case 2000004: case 2000006: case 2000008:
+        AjouterElement(new Pics(this, p, profondeur, parametres, id));
+        break;
+    case 2000071: AjouterElement(new Pung(this, p, profondeur, parametres)); break;
+    case 2000099: AjouterElement(new ScieCirculaire(this, p, profondeur, parametres)); break;
+    case 2000020001: case 2000020002: case 2000020003: case 2000020004:
+        AjouterElement(new PontEpineux(this, p, profondeur, parametres, id));
+        break;
+    case 2000040001: AjouterElement(new PoteauEpineux(this, p, profondeur, parametres)); break;
+    case 2000051: AjouterElement(new Bloc(this, p, profondeur, parametres)); break;
     default:
         break;
     }

@@ -208,7 +208,7 @@ TEST(Fabrique, BoucleEtGenres)
     EXPECT_FALSE(scene.CreerElement(999999999, {1000.f, 1000.f}, 0.f, {}));
     EXPECT_EQ(scene.ComptesElements().inconnus, 3);
     // connus sans classe : rien de rangé
-    for (int id : {1000005, 2000023, 2000020004, 7000220})
+    for (int id : {2000114, 7000220})
     {
         EXPECT_TRUE(SceneGraphique::GenreConnu(id)) << id;
         EXPECT_TRUE(scene.CreerElement(id, {1000.f, 1000.f}, 0.f, {}));
@@ -223,6 +223,13 @@ TEST(Fabrique, BoucleEtGenres)
     // toute la plage des plates-formes, même les numéros non dessinés
     EXPECT_TRUE(scene.CreerElement(1999999999, {1000.f, 1000.f}, 0.f, {}));
     EXPECT_EQ(scene.ComptesElements().ranges, 24);
+    // pièges et portail : un élément chacun
+    const int avant = scene.ComptesElements().ranges;
+    const int pieges[] = {1000005, 2000021, 2000022, 2000023, 2000024, 2000026, 2000028, 2000002, 2000004,
+                          2000006, 2000008, 2000071, 2000099, 2000020001, 2000020004, 2000040001, 2000051};
+    for (int id : pieges)
+        EXPECT_TRUE(scene.CreerElement(id, {1000.f, 1000.f}, 0.f, {800.f})) << id;
+    EXPECT_EQ(scene.ComptesElements().ranges, avant + int(sizeof(pieges) / sizeof(pieges[0])));
     // hors du niveau : détruit par l'index
     EXPECT_TRUE(scene.CreerElement(1128020001, {5000.f, 1000.f}, 0.f, {}));
     EXPECT_EQ(scene.ComptesElements().horsNiveau, 1);

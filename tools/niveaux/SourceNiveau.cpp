@@ -45,7 +45,14 @@ const QHash<QString, qint32>& Noms()
         {"bloc_instable", 2032020501}, {"plateforme_invisible", 2000020011},
         {"bloc_tunnel_g", 2000444001}, {"bloc_tunnel", 2000555001}, {"bloc_tunnel_d", 2000666001},
         {"vrille_gauche", 2000218001}, {"vrille_droite", 2000872001},
-        {"vrille_haute", 2000634001}, {"vrille_basse", 2000496001}, {"tube", 2000363001}};
+        {"vrille_haute", 2000634001}, {"vrille_basse", 2000496001}, {"tube", 2000363001},
+        // pièges et portail
+        {"ressort_haut_gauche", 2000021}, {"ressort_haut_droite", 2000023}, {"ressort_gauche", 2000024},
+        {"ressort_droite", 2000026}, {"ressort_bas", 2000028}, {"pics_gauche", 2000004},
+        {"pics_droite", 2000006},   {"pics_bas", 2000008},     {"pung", 2000071},
+        {"scie", 2000099},          {"pont_epineux_1", 2000020001}, {"pont_epineux_2", 2000020002},
+        {"pont_epineux_3", 2000020003}, {"pont_epineux_4", 2000020004}, {"poteau_epineux", 2000040001},
+        {"bloc", 2000051},          {"portail", 1000005}};
     return noms;
 }
 
