@@ -176,33 +176,45 @@ void Heros::AppuiSaut()
 
 void Heros::Droite()
 {
+    Diriger(1.f);
+}
+
+void Heros::Gauche()
+{
+    Diriger(-1.f);
+}
+
+// Une direction tenue : sens = 1 vers la droite, -1 vers la gauche (les vitesses lues dans ce sens)
+void Heros::Diriger(float sens)
+{
     const ReglagesHeros& r = reglages;
     Force& m = forceMoteur;
-    const float v = m.norme;
+    const float v = sens * m.norme;
+    const bool versCeSens = sens > 0.f;
     switch (etat)
     {
     case HEROS_DEBOUT:
-        versLaDroite = true;
+        versLaDroite = versCeSens;
         ChangerEtat(HEROS_COURSE);
         break;
     case HEROS_COURSE:
-        m.acceleration = r.accelerationSol;
+        m.acceleration = sens * r.accelerationSol;
         if (v < 0.f)
         {
             if (PresqueAPlat(m.angle))
             {
                 if (v < -r.vitesseDerapage)
                     ChangerEtat(HEROS_DERAPAGE);
-                else if (!versLaDroite || m.angle == 0.0)
+                else if (versLaDroite != versCeSens || m.angle == 0.0)
                 {
-                    m.norme = r.vitesseMin;
+                    m.norme = sens * r.vitesseMin;
                     ChangerEtat(HEROS_COURSE);
                 }
             }
         }
         else
         {
-            versLaDroite = true;
+            versLaDroite = versCeSens;
             if (v > r.vitesseMax)
                 m.acceleration = 0.f;
         }
@@ -211,17 +223,17 @@ void Heros::Droite()
     case HEROS_SAUT:
     case HEROS_PROPULSE:
         m.acceleration = 0.f;
-        if (vitesse.x < r.vitesseMaxAir)
+        if (sens * vitesse.x < r.vitesseMaxAir)
         {
-            m.acceleration = r.accelerationAir;
-            if (vitesse.x >= 0.f)
-                versLaDroite = true;
+            m.acceleration = sens * r.accelerationAir;
+            if (sens * vitesse.x >= 0.f)
+                versLaDroite = versCeSens;
         }
         break;
     case HEROS_DERAPAGE:
         if (v < 0.f)
         {
-            m.acceleration = -r.freinageDerapage;
+            m.acceleration = -sens * r.freinageDerapage;
             if (v > -2.f * r.vitesseMin)
             {
                 m.acceleration = 0.f;
@@ -232,100 +244,19 @@ void Heros::Droite()
     case HEROS_ROULADE:
         if (v < 0.f)
         {
-            m.acceleration = -r.freinageRoulade;
+            m.acceleration = -sens * r.freinageRoulade;
             if (v > -r.vitesseMinRoulade)
                 ChangerEtat(HEROS_DEBOUT);
         }
         break;
     case HEROS_VRILLE:
         m.acceleration = 0.f;
-        versLaDroite = true;
+        versLaDroite = versCeSens;
         if (v < r.vitesseMax)
             Decoller();
         break;
     case HEROS_POUSSEE:
         if (v < 0.f)
-        {
-            m.norme = 0.f;
-            ChangerEtat(HEROS_COURSE);
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-void Heros::Gauche()
-{
-    const ReglagesHeros& r = reglages;
-    Force& m = forceMoteur;
-    const float v = m.norme;
-    switch (etat)
-    {
-    case HEROS_DEBOUT:
-        versLaDroite = false;
-        ChangerEtat(HEROS_COURSE);
-        break;
-    case HEROS_COURSE:
-        m.acceleration = -r.accelerationSol;
-        if (v > 0.f)
-        {
-            if (PresqueAPlat(m.angle))
-            {
-                if (v > r.vitesseDerapage)
-                    ChangerEtat(HEROS_DERAPAGE);
-                else if (versLaDroite || m.angle == 0.0)
-                {
-                    m.norme = -r.vitesseMin;
-                    ChangerEtat(HEROS_COURSE);
-                }
-            }
-        }
-        else
-        {
-            versLaDroite = false;
-            if (v < -r.vitesseMax)
-                m.acceleration = 0.f;
-        }
-        break;
-    case HEROS_CHUTE:
-    case HEROS_SAUT:
-    case HEROS_PROPULSE:
-        m.acceleration = 0.f;
-        if (vitesse.x > -r.vitesseMaxAir)
-        {
-            m.acceleration = -r.accelerationAir;
-            if (vitesse.x <= 0.f)
-                versLaDroite = false;
-        }
-        break;
-    case HEROS_DERAPAGE:
-        if (v > 0.f)
-        {
-            m.acceleration = r.freinageDerapage;
-            if (v < 2.f * r.vitesseMin)
-            {
-                m.acceleration = 0.f;
-                ChangerEtat(HEROS_DEMI_TOUR);
-            }
-        }
-        break;
-    case HEROS_ROULADE:
-        if (v > 0.f)
-        {
-            m.acceleration = r.freinageRoulade;
-            if (v < r.vitesseMinRoulade)
-                ChangerEtat(HEROS_DEBOUT);
-        }
-        break;
-    case HEROS_VRILLE:
-        m.acceleration = 0.f;
-        versLaDroite = false;
-        if (v > -r.vitesseMax)
-            Decoller();
-        break;
-    case HEROS_POUSSEE:
-        if (v > 0.f)
         {
             m.norme = 0.f;
             ChangerEtat(HEROS_COURSE);

@@ -154,6 +154,8 @@ public:
     float Vitesse() const { return forceMoteur.norme; }
 
 protected:
+    // une direction tenue : 1 vers la droite, -1 vers la gauche
+    void Diriger(float sens);
     void DecollerCorps();
     void AppliquerTurbo(bool double_);
     void RebondBulle();
