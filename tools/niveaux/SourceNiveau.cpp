@@ -38,7 +38,11 @@ const QHash<QString, qint32>& Noms()
         {"moniteur_eclair", 5000140}, {"moniteur_invincible", 5000199}, {"bassin_eau", 1000011},
         {"bassin_lave", 1000012},   {"bulles", 5000901},       {"cascade", 3000001},
         {"rocher", 2000061},        {"totem", 3000011},        {"feuilles", 3000021},
-        {"corail", 3000501},        {"baleine", 3000511}};
+        {"corail", 3000501},        {"baleine", 3000511},
+        // ennemis
+        {"cameleon", 7000040},      {"poisson", 7000110},      {"piranha", 7000120},
+        {"gorvalux", 7000130},      {"etoile", 7000210},       {"zubrobot", 7000220},
+        {"fusil_gauche", 2000114},  {"fusil_droite", 2000116}};
     return noms;
 }
 
