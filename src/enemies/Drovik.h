@@ -9,7 +9,7 @@ class Animal;
 class Drovik : public Ennemi
 {
 public:
-    static const int POINTS = 100;
+    static constexpr int POINTS = 100;
 
     Drovik(SceneGraphique* scene, const sf::Vector2f& position, float profondeur,
            const std::vector<float>& parametres = std::vector<float>());

@@ -6,7 +6,7 @@
 class Etoile : public Drovik
 {
 public:
-    static const int ECLAT = 9;
+    static constexpr int ECLAT = 9;
     static constexpr float RAYON_DETECTION = 256.f;
 
     Etoile(SceneGraphique* scene, const sf::Vector2f& position, float profondeur,

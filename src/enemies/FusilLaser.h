@@ -7,8 +7,8 @@
 class FusilLaser : public CercleScenique
 {
 public:
-    static const int GENRE_GAUCHE = 2000114;
-    static const int GENRE_DROITE = 2000116;
+    static constexpr int GENRE_GAUCHE = 2000114;
+    static constexpr int GENRE_DROITE = 2000116;
     // Période prise quand le niveau n'en donne pas de valable
     static constexpr float PERIODE_DEFAUT = 2.f;
 

@@ -11,7 +11,7 @@ class Oursin;
 class Gorvalux : public Drovik
 {
 public:
-    static const int ALERTE = 9;
+    static constexpr int ALERTE = 9;
     static constexpr float RAYON_DETECTION = 256.f;
     static constexpr float RAYON_CORPS = 20.f;
     static constexpr double PAS_PHASE = 0.02454369260617026;

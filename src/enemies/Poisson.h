@@ -7,8 +7,8 @@
 class Poisson : public Drovik
 {
 public:
-    static const int NAGE = 0;
-    static const int BOND = 9;
+    static constexpr int NAGE = 0;
+    static constexpr int BOND = 9;
 
     Poisson(SceneGraphique* scene, const sf::Vector2f& position, float profondeur,
             const std::vector<float>& parametres = std::vector<float>());
