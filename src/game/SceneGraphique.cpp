@@ -2,6 +2,16 @@
 
 #include "game/Camera.h"
 #include "game/Quadtree.h"
+#include "enemies/Cameleon.h"
+#include "enemies/Coccinelle.h"
+#include "enemies/Crabe.h"
+#include "enemies/Etoile.h"
+#include "enemies/FusilLaser.h"
+#include "enemies/Gorvalux.h"
+#include "enemies/Guepe.h"
+#include "enemies/Piranha.h"
+#include "enemies/Poisson.h"
+#include "enemies/ZubRobot.h"
 #include "objects/Anneau.h"
 #include "objects/BassinEau.h"
 #include "objects/BassinLave.h"
@@ -123,7 +133,7 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
         CreerBoucle(p);
         return true;
     }
-    // Les genres sans classe pour l'instant ne créent rien : FusilLaser (id), robots, boss, cinématique.
+    // Les genres sans classe pour l'instant ne créent rien : boss, cinématique.
     switch (id)
     {
     case 1: AjouterElement(new Zone_1(this)); break;
@@ -180,6 +190,17 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
         break;
     case 2000040001: AjouterElement(new PoteauEpineux(this, p, profondeur, parametres)); break;
     case 2000051: AjouterElement(new Bloc(this, p, profondeur, parametres)); break;
+    // ennemis
+    case 2000114: case 2000116: AjouterElement(new FusilLaser(this, p, profondeur, parametres, id)); break;
+    case 7000010: AjouterElement(new Coccinelle(this, p, profondeur, parametres)); break;
+    case 7000020: AjouterElement(new Crabe(this, p, profondeur, parametres)); break;
+    case 7000030: AjouterElement(new Guepe(this, p, profondeur, parametres)); break;
+    case 7000040: AjouterElement(new Cameleon(this, p, profondeur, parametres)); break;
+    case 7000110: AjouterElement(new Poisson(this, p, profondeur, parametres)); break;
+    case 7000120: AjouterElement(new Piranha(this, p, profondeur, parametres)); break;
+    case 7000130: AjouterElement(new Gorvalux(this, p, profondeur, parametres)); break;
+    case 7000210: AjouterElement(new Etoile(this, p, profondeur, parametres)); break;
+    case 7000220: AjouterElement(new ZubRobot(this, p, profondeur, parametres)); break;
     default:
         break;
     }

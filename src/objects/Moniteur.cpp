@@ -1,7 +1,9 @@
 #include "objects/Moniteur.h"
 
 #include "game/GameOptions.h"
+#include "game/SceneGraphique.h"
 #include "heroes/Heros.h"
+#include "objects/Explosion.h"
 #include "physics/Segment.h"
 #include "scene/Sprite.h"
 
@@ -92,6 +94,8 @@ void Moniteur::ChangerEtat(int e)
         return;
     SupprimerSegments();
     fige = true;
+    if (scene)
+        scene->AjouterElement(new Explosion(scene, position, 0));
     if (!sprites.empty())
         sprites[0]->FixerImage(0, 1);
     if (sprites.size() > 1)

@@ -52,7 +52,11 @@ const QHash<QString, qint32>& Noms()
         {"pics_droite", 2000006},   {"pics_bas", 2000008},     {"pung", 2000071},
         {"scie", 2000099},          {"pont_epineux_1", 2000020001}, {"pont_epineux_2", 2000020002},
         {"pont_epineux_3", 2000020003}, {"pont_epineux_4", 2000020004}, {"poteau_epineux", 2000040001},
-        {"bloc", 2000051},          {"portail", 1000005}};
+        {"bloc", 2000051},          {"portail", 1000005},
+        // ennemis
+        {"cameleon", 7000040},      {"poisson", 7000110},      {"piranha", 7000120},
+        {"gorvalux", 7000130},      {"etoile", 7000210},       {"zubrobot", 7000220},
+        {"fusil_gauche", 2000114},  {"fusil_droite", 2000116}};
     return noms;
 }
 
