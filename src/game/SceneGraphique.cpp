@@ -3,6 +3,7 @@
 #include "game/Camera.h"
 #include "game/Quadtree.h"
 #include "enemies/Cameleon.h"
+#include "enemies/Cinematique_Z1_1.h"
 #include "enemies/Coccinelle.h"
 #include "enemies/Crabe.h"
 #include "enemies/Etoile.h"
@@ -11,6 +12,7 @@
 #include "enemies/Guepe.h"
 #include "enemies/Piranha.h"
 #include "enemies/Poisson.h"
+#include "enemies/SilverVanto.h"
 #include "enemies/ZubRobot.h"
 #include "objects/Anneau.h"
 #include "objects/BassinEau.h"
@@ -133,7 +135,7 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
         CreerBoucle(p);
         return true;
     }
-    // Les genres sans classe pour l'instant ne créent rien : boss, cinématique.
+    // Les genres sans classe pour l'instant ne créent rien : boss final.
     switch (id)
     {
     case 1: AjouterElement(new Zone_1(this)); break;
@@ -201,6 +203,9 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
     case 7000130: AjouterElement(new Gorvalux(this, p, profondeur, parametres)); break;
     case 7000210: AjouterElement(new Etoile(this, p, profondeur, parametres)); break;
     case 7000220: AjouterElement(new ZubRobot(this, p, profondeur, parametres)); break;
+    // boss
+    case 8000050: AjouterElement(new SilverVanto(this, p, profondeur, parametres)); break;
+    case 9000001: AjouterElement(new Cinematique_Z1_1(this, p, profondeur, parametres)); break;
     default:
         break;
     }

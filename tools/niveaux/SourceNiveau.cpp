@@ -56,6 +56,7 @@ const QHash<QString, qint32>& Noms()
         // ennemis
         {"cameleon", 7000040},      {"poisson", 7000110},      {"piranha", 7000120},
         {"gorvalux", 7000130},      {"etoile", 7000210},       {"zubrobot", 7000220},
+        {"silver_vanto", 8000050},  {"cinematique", 9000001},  {"boss_final", 8000099},
         {"fusil_gauche", 2000114},  {"fusil_droite", 2000116}};
     return noms;
 }
