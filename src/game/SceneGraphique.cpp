@@ -2,6 +2,7 @@
 
 #include "game/Camera.h"
 #include "game/Quadtree.h"
+#include "enemies/BossFinal.h"
 #include "enemies/Cameleon.h"
 #include "enemies/Cinematique_Z1_1.h"
 #include "enemies/Coccinelle.h"
@@ -116,7 +117,7 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
         return true;
     }
     // Les genres sans classe pour l'instant ne créent rien : Portail, Pics (id), Ressort (id), Bloc,
-    // Pung, ScieCirculaire, boss final, PontEpineux (id), PlateformeInvisible, PoteauEpineux,
+    // Pung, ScieCirculaire, PontEpineux (id), PlateformeInvisible, PoteauEpineux,
     // vrilles, Pont (id), Tunnel, PlateformeTunnel (id), plates-formes mobiles.
     switch (id)
     {
@@ -156,6 +157,7 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
     // boss
     case 8000050: AjouterElement(new SilverVanto(this, p, profondeur, parametres)); break;
     case 9000001: AjouterElement(new Cinematique_Z1_1(this, p, profondeur, parametres)); break;
+    case 8000099: AjouterElement(new BossFinal(this, p, profondeur, parametres)); break;
     default:
         break;
     }
