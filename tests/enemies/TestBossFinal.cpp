@@ -361,3 +361,41 @@ TEST(BossFinal, LesMorceauxSurvivantAuCorpsNeGardentRienDeLui)
     a.Secondes(0.5f);
     EXPECT_TRUE(a.Range(genou));
 }
+
+TEST(BossFinal, LeViseurRattrapeLeHerosLeSuitPuisResteSurLePointVerrouille)
+{
+    Arene a(sf::Vector2f(300.f, 400.f));
+    a.Sol(SOL);
+    a.Poser();
+    Heros& h = *a.heros;
+    Viseur* v = a.Ajouter(new Viseur(&a.scene, {900.f, 150.f}));
+    // au repos, il colle au héros
+    a.Frames(3);
+    EXPECT_EQ(v->position, h.position);
+    v->position = v->positionSuivante = sf::Vector2f(900.f, 150.f);
+    v->ChangerEtat(Viseur::POURSUITE);
+    float tAtteint = -1.f;
+    for (int i = 0; i < 120 && tAtteint < 0.f; ++i)
+    {
+        a.Frame();
+        const sf::Vector2f d = v->position - h.position;
+        if (std::sqrt(d.x * d.x + d.y * d.y) <= 8.f)
+            tAtteint = float(i + 1) * Arene::DT;
+    }
+    // 650 pixels à 981 px/s² : un peu plus d'une seconde
+    EXPECT_TRUE(Dans(tAtteint, 0.9f, 1.6f)) << tAtteint;
+    // accroché, il suit le héros qui court
+    a.Frames(40, [&h] { h.Droite(); });
+    EXPECT_EQ(v->Etat(), Viseur::POURSUITE);
+    EXPECT_LT(std::fabs(v->position.x - h.position.x), 12.f);
+    EXPECT_GT(h.position.x, 320.f);
+    // au bout de 3 s il se verrouille : le héros s'en va, le viseur reste
+    a.Secondes(3.1f - tAtteint - 40.f * Arene::DT, [&h] { h.SansDirection(); });
+    ASSERT_EQ(v->Etat(), Viseur::VERROU);
+    const sf::Vector2f verrou = v->position;
+    a.Secondes(0.6f, [&h] { h.Gauche(); });
+    EXPECT_GT(std::fabs(h.position.x - verrou.x), 40.f);
+    EXPECT_LT(std::fabs(v->position.x - verrou.x), 2.f);
+    a.Secondes(0.5f, [&h] { h.SansDirection(); });
+    EXPECT_EQ(v->Etat(), Viseur::PRET);
+}
