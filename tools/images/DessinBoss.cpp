@@ -457,9 +457,6 @@ std::vector<Planche> DessinBoss::Toutes()
         p.dessiner = [](cairo_t* cr) {
             for (int c = 0; c < 4; ++c)
                 DansCellule(cr, 64, 64, 0, c, 32, 32, [&]() {
-                    // case 0 vide : le viseur au repos ne se voit pas
-                    if (c == 0)
-                        return;
                     Teinte t = c == 0 ? Teinte(255, 255, 255, 140) : (c == 1 ? Teinte(255, 220, 40) : (c == 2 ? Teinte(255, 40, 40) : Teinte(255, 160, 160)));
                     Dessin::Cercle(cr, 0, 0, 20);
                     Dessin::Tracer(cr, Teinte(0, 0, 0, 160), 5);
@@ -486,9 +483,6 @@ std::vector<Planche> DessinBoss::Toutes()
             // flèche qui pointe vers le coin bas-droit (le viseur), de plus en plus près
             for (int c = 0; c < 7; ++c)
                 DansCellule(cr, 192, 192, 0, c, 192, 192, [&]() {
-                    // case 0 vide : flèches cachées au repos et au verrou final
-                    if (c == 0)
-                        return;
                     double d = 70 - 7 * c;
                     cairo_save(cr);
                     cairo_translate(cr, -d, -d);
