@@ -70,6 +70,13 @@ void Viseur::ToucherHeros(Heros* heros)
     }
 }
 
+void Viseur::Dessiner(sf::RenderTarget& canvas)
+{
+    // au repos, il suit le héros sans se montrer
+    if (etat != REPOS)
+        CercleScenique::Dessiner(canvas);
+}
+
 void Viseur::AnimerEtat()
 {
     if (sprites.size() < 5)

@@ -15,6 +15,7 @@ public:
 
     void ToucherHeros(Heros* heros) override;
     void AnimerEtat() override;
+    void Dessiner(sf::RenderTarget& canvas) override;
 
     BossFinal* corps;
 };
