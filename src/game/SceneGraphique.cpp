@@ -2,6 +2,7 @@
 
 #include "game/Camera.h"
 #include "game/Quadtree.h"
+#include "enemies/BossFinal.h"
 #include "enemies/Cameleon.h"
 #include "enemies/Cinematique_Z1_1.h"
 #include "enemies/Coccinelle.h"
@@ -135,7 +136,6 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
         CreerBoucle(p);
         return true;
     }
-    // Les genres sans classe pour l'instant ne créent rien : boss final.
     switch (id)
     {
     case 1: AjouterElement(new Zone_1(this)); break;
@@ -206,6 +206,7 @@ bool SceneGraphique::CreerElement(int id, const sf::Vector2f& p, float profondeu
     // boss
     case 8000050: AjouterElement(new SilverVanto(this, p, profondeur, parametres)); break;
     case 9000001: AjouterElement(new Cinematique_Z1_1(this, p, profondeur, parametres)); break;
+    case 8000099: AjouterElement(new BossFinal(this, p, profondeur, parametres)); break;
     default:
         break;
     }

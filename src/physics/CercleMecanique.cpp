@@ -61,6 +61,19 @@ void CercleMecanique::Integrer(float dt)
     CercleScenique::Integrer(dt);
 }
 
+void CercleMecanique::ValiderDeplacement()
+{
+    if (!avecDecalage || !parent)
+    {
+        CercleScenique::ValiderDeplacement();
+        return;
+    }
+    // attaché : sa place est celle de l'ancre, que le parent ait déjà bougé ou non
+    positionPrecedente = position;
+    CercleScenique::SuivreAncre();
+    positionSuivante = position;
+}
+
 void CercleMecanique::UtiliserDecalage(bool attache)
 {
     if (attache)

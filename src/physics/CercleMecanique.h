@@ -18,6 +18,7 @@ public:
 
     void Entrainer() override;
     void Integrer(float dt) override;
+    void ValiderDeplacement() override;
     void UtiliserDecalage(bool attache) override;
     void SuivreAncre() override;
     void Animer() override;

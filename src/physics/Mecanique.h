@@ -12,6 +12,7 @@ public:
     virtual void Entrainer() = 0;
 
     void FixerMoteur(bool m) { moteur = m; }
+    void FixerParent(CercleMecanique* p) { parent = p; }
     CercleMecanique* Parent() const { return parent; }
     CercleMecanique* Enfant() const { return enfant; }
     bool Moteur() const { return moteur; }

@@ -207,12 +207,6 @@ TEST(Fabrique, BoucleEtGenres)
     EXPECT_FALSE(scene.CreerElement(2000000000, {1000.f, 1000.f}, 0.f, {}));
     EXPECT_FALSE(scene.CreerElement(999999999, {1000.f, 1000.f}, 0.f, {}));
     EXPECT_EQ(scene.ComptesElements().inconnus, 3);
-    // connus sans classe : rien de rangé
-    for (int id : {8000099})
-    {
-        EXPECT_TRUE(SceneGraphique::GenreConnu(id)) << id;
-        EXPECT_TRUE(scene.CreerElement(id, {1000.f, 1000.f}, 0.f, {}));
-    }
     EXPECT_FALSE(SceneGraphique::GenreConnu(2000025));
     EXPECT_FALSE(SceneGraphique::GenreConnu(2000020005));
     EXPECT_EQ(scene.ComptesElements().ranges, 16);
