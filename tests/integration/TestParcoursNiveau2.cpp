@@ -1,5 +1,6 @@
 // Le niveau 2 se parcourt droite tenue, avec un saut dès que le héros piétine, jusqu'à l'arène
-// du bout de l'acte : sans chute en route, et l'écran s'y verrouille pour le combat contre le boss.
+// du bout de l'acte : sans tomber hors du niveau en route (les robots peuvent le blesser),
+// et l'écran s'y verrouille pour le combat contre le boss.
 #include "SupportQt.h"
 
 #include "engine/MoteurAudio.h"
@@ -21,7 +22,7 @@ namespace
 struct Arrivee
 {
     float xMax = 0.f, xPremiereMort = -1.f, secondes = 0.f;
-    int morts = 0, limiteGauche = 0;
+    int morts = 0, chutes = 0, limiteGauche = 0;
 };
 
 Arrivee CourirJusquALArene(int heros, float limiteSecondes)
@@ -39,6 +40,7 @@ Arrivee CourirJusquALArene(int heros, float limiteSecondes)
         Heros* h = app.Moteur().HerosCourant();
         float xRepere = 0.f, tRepere = 0.f, tSaut = -10.f;
         int viesAvant = h ? h->Vies() : 0;
+        int etatAvant = h ? h->Etat() : 0;
         for (int frame = 0; h && frame < int(limiteSecondes / dt); ++frame)
         {
             const float t = frame * dt;
@@ -61,8 +63,13 @@ Arrivee CourirJusquALArene(int heros, float limiteSecondes)
             app.Executer();
             MoteurGraphique::Instance()->Afficher(cible);
             SourceTemps::Avancer(sf::seconds(dt));
-            if (h->Vies() < viesAvant && ++r.morts == 1)
-                r.xPremiereMort = r.xMax;
+            // mort par chute : sous la limite basse du niveau au moment de mourir
+            if (h->Etat() == HEROS_MORT && etatAvant != HEROS_MORT &&
+                h->position.y > float(app.Scene().LimiteBas()) - 40.f && ++r.chutes == 1)
+                r.xPremiereMort = h->position.x;
+            etatAvant = h->Etat();
+            if (h->Vies() < viesAvant)
+                ++r.morts;
             viesAvant = h->Vies();
             if (app.Scene().EtatScene() == SCENE_JEU)
                 r.xMax = std::max(r.xMax, h->position.x);
@@ -89,10 +96,10 @@ TEST(ParcoursNiveau2, LesDeuxHerosAtteignentLAreneDuBossSansTomber)
     AppQt();
     for (int heros : {0, 1})
     {
-        const Arrivee r = CourirJusquALArene(heros, 80.f);
-        EXPECT_EQ(r.morts, 0) << "héros " << heros << " : première mort vers x = " << r.xPremiereMort;
+        const Arrivee r = CourirJusquALArene(heros, 120.f);
+        EXPECT_EQ(r.chutes, 0) << "héros " << heros << " : tombé hors du niveau vers x = " << r.xPremiereMort;
         // l'arène : les 640 derniers pixels avant la limite droite (8832)
         EXPECT_EQ(r.limiteGauche, 8832 - 640) << "héros " << heros << " arrêté vers x = " << r.xMax;
-        std::cout << "héros " << heros << " : arène atteinte en " << r.secondes << " s, " << r.morts << " morts\n";
+        std::cout << "héros " << heros << " : arène atteinte en " << r.secondes << " s, " << r.morts << " morts, " << r.chutes << " chutes\n";
     }
 }
