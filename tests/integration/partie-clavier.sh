@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Une partie au clavier réel (xdotool) : « jouer », courir à droite, sauter ; le héros avance
 # dans le niveau 1 et l'affichage du temps et des anneaux change ; en continuant à droite avec
-# un saut chaque seconde, il atteint le panneau de fin et le bilan fait monter le score.
+# un saut chaque seconde, il détruit le crabe du départ ou atteint le panneau : le score monte.
 set -u
 racine="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-$racine/build}"
@@ -67,6 +67,6 @@ d=$(ecart depart fin 640x200+0+260)
 verifier "le héros a avancé, le terrain a défilé ($d pixels)" '[[ ${d:-0} -gt 5000 ]]'
 s=$(ecart course saut 640x480+0+0)
 verifier "le saut change l'image ($s pixels)" '[[ ${s:-0} -gt 200 ]]'
-verifier "le score affiché change au bilan de l'acte ($score pixels blancs de plus, après $course s de course)" '[[ $score -gt 30 ]]'
+verifier "le score affiché change (robot détruit ou bilan de l'acte) ($score pixels blancs de plus, après $course s de course)" '[[ $score -gt 30 ]]'
 verifier "Ctrl+Q quitte avec le code 0 (code $code)" '[[ $code -eq 0 ]]'
 exit $echec
