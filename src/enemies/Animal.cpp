@@ -71,3 +71,27 @@ void Animal::Bondir()
     }
     forceElan.norme = float(500.0 + 200.0 * r3);
 }
+
+void Animal::ContactMarcheur(float vitesse)
+{
+    const double a = collision.angleSol;
+    const bool plancher = a < PI / 2.0 || a > 3.0 * PI / 2.0;
+    if (sol)
+    {
+        if (collision.angleReflexion < 3.0 * PI / 2.0 || plancher)
+            Reception();
+        else
+            Decoller();
+    }
+    else if (plancher)
+    {
+        Reception();
+        forceMoteur.norme = vitesse;
+    }
+}
+
+void Animal::AnimerMarche(int ligne)
+{
+    if (forceMoteur.norme != 0.f && !sprites.empty())
+        sprites[0]->AnimerLigne(ligne, 1, 2, 0.2f, true);
+}

@@ -16,5 +16,10 @@ public:
     float Delai() const { return delai; }
 
 protected:
+    // Tortue et écureuil : posés après leur premier saut, ils marchent à cette vitesse
+    void ContactMarcheur(float vitesse);
+    // La marche animée sur la ligne de l'animal
+    void AnimerMarche(int ligne);
+
     float delai;
 };

@@ -1,20 +1,12 @@
 // Le niveau 1 se parcourt avec des commandes simples : droite tenue, et un saut dès que
 // le héros piétine, jusqu'au panneau de fin (x 7680) en passant la boucle grâce aux bornes de couche,
 // puis le bilan compte ses bonus dans le score et l'acte 2 se charge.
+#include "Pilote.h"
 #include "SupportQt.h"
 
-#include "engine/MoteurAudio.h"
-#include "engine/MoteurGraphique.h"
-#include "engine/SourceTemps.h"
-#include "game/AppGame.h"
 #include "game/GameInfos.h"
-#include "game/GameOptions.h"
-#include "heroes/Heros.h"
-#include "shell/MyQtSFMLWindow.h"
 
 #include <QFile>
-
-#include <SFML/Graphics/RenderTexture.hpp>
 
 #include <gtest/gtest.h>
 
@@ -35,76 +27,43 @@ struct Parcours
 
 Parcours Courir(int heros, float limiteSecondes, float xBut)
 {
-    const float dt = 1.f / 60.f;
-    SourceTemps::Manuel(true);
-    MyQtSFMLWindow::DefinirDureeFrame(dt);
-    GameOptions::Instance()->DefinirHerosChoisi(heros);
-    GameOptions::Instance()->DefinirNiveauChoisi(1);
-    sf::RenderTexture cible;
-    cible.create(640, 480);
     Parcours p;
+    Pilote pilote(heros, 1);
+    Heros* h = pilote.heros;
+    AppGame& app = *pilote.app;
+    int viesAvant = h ? h->Vies() : 0;
+    while (h && pilote.Temps() < limiteSecondes)
     {
-        AppGame app(nullptr);
-        Heros* h = app.Moteur().HerosCourant();
-        float xRepere = 0.f, tRepere = 0.f, tSaut = -10.f;
-        int viesAvant = h ? h->Vies() : 0;
-        for (int frame = 0; h && frame < int(limiteSecondes / dt); ++frame)
+        const float t = pilote.Temps();
+        const bool enJeu = app.Scene().EtatScene() == SCENE_JEU;
+        pilote.Frame();
+        if (h->Vies() < viesAvant && ++p.morts == 1)
+            p.xPremiereMort = p.xMax;
+        viesAvant = h->Vies();
+        if (enJeu)
+            p.xMax = std::max(p.xMax, h->position.x);
+        if (p.xMax >= xBut && p.secondes == 0.f)
+            p.secondes = t;
+        if (!p.finActe && app.Scene().EtatScene() == SCENE_FIN_ACTE)
         {
-            const float t = frame * dt;
-            const bool enJeu = app.Scene().EtatScene() == SCENE_JEU;
-            if (enJeu && !h->CommandesBloquees())
-            {
-                h->Droite();
-                // piétine depuis 0,4 s : on saute, tenu 0,35 s
-                if (t - tRepere > 0.4f && h->position.x - xRepere < 24.f && t - tSaut > 0.9f)
-                {
-                    tSaut = t;
-                    ++p.sauts;
-                }
-                if (t - tSaut < 0.35f)
-                    h->SautMaintenu();
-                else
-                    h->SautRelache();
-            }
-            if (t - tRepere > 0.4f)
-            {
-                xRepere = h->position.x;
-                tRepere = t;
-            }
-            app.temps += dt;
-            app.Executer();
-            MoteurGraphique::Instance()->Afficher(cible);
-            SourceTemps::Avancer(sf::seconds(dt));
-            if (h->Vies() < viesAvant && ++p.morts == 1)
-                p.xPremiereMort = p.xMax;
-            viesAvant = h->Vies();
-            if (enJeu)
-                p.xMax = std::max(p.xMax, h->position.x);
-            if (p.xMax >= xBut && p.secondes == 0.f)
-                p.secondes = t;
-            if (!p.finActe && app.Scene().EtatScene() == SCENE_FIN_ACTE)
-            {
-                p.finActe = true;
-                p.scoreActe = h->Score();
-                p.anneauxActe = h->Anneaux();
-                p.tempsActe = app.Infos().TempsNiveau();
-            }
-            // les anneaux comptés par le bilan (le héros court encore après le panneau)
-            if (p.finActe && p.anneauxBilan < 0 && app.Infos().EtapeResultats() > 3)
-                p.anneauxBilan = h->Anneaux();
-            // le bilan fini, le niveau suivant se charge : on s'arrête là
-            if (p.finActe && p.scoreBilan < 0 && app.Scene().EtatScene() != SCENE_FIN_ACTE)
-                p.scoreBilan = h->Score();
-            if (p.scoreBilan >= 0 && app.Chargeur().NumeroNiveau() != 1)
-            {
-                p.niveauApres = app.Chargeur().NumeroNiveau();
-                break;
-            }
+            p.finActe = true;
+            p.scoreActe = h->Score();
+            p.anneauxActe = h->Anneaux();
+            p.tempsActe = app.Infos().TempsNiveau();
+        }
+        // les anneaux comptés par le bilan (le héros court encore après le panneau)
+        if (p.finActe && p.anneauxBilan < 0 && app.Infos().EtapeResultats() > 3)
+            p.anneauxBilan = h->Anneaux();
+        // le bilan fini, le niveau suivant se charge : on s'arrête là
+        if (p.finActe && p.scoreBilan < 0 && app.Scene().EtatScene() != SCENE_FIN_ACTE)
+            p.scoreBilan = h->Score();
+        if (p.scoreBilan >= 0 && app.Chargeur().NumeroNiveau() != 1)
+        {
+            p.niveauApres = app.Chargeur().NumeroNiveau();
+            break;
         }
     }
-    MoteurGraphique::Instance()->Vider(true);
-    MoteurAudio::Instance()->ArreterTout();
-    SourceTemps::Manuel(false);
+    p.sauts = pilote.sauts;
     return p;
 }
 } // namespace
