@@ -8,6 +8,7 @@
 #include "game/LecteurNiveau.h"
 #include "game/SceneGraphique.h"
 #include "scene/Sprite.h"
+#include "screens/Ecran.h"
 
 #include <QFile>
 
@@ -85,6 +86,12 @@ void LevelManager::Charger()
     case 0:
         if (scene && scene->EtatScene() == SCENE_SUIVANTE)
         {
+            // après le dernier niveau, la partie est finie : place au générique
+            if (numeroNiveau >= 1 && !QFile::exists(Chemin(numeroNiveau + 1)))
+            {
+                Ecran::DemanderEcran(ECRAN_GENERIQUE);
+                return;
+            }
             ++numeroNiveau;
             LireEntete();
             PreparerRideau();

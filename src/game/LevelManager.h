@@ -40,6 +40,8 @@ public:
     // Dossier des fichiers de niveau ("data/map/")
     static void FixerDossier(const QString& d) { dossier = d; }
     static const QString& Dossier() { return dossier; }
+    // écran du générique, montré quand le dernier niveau est fini
+    static constexpr int ECRAN_GENERIQUE = 4;
     static QString Chemin(int n) { return dossier + QString::number(n) + ".map"; }
 
     static const int FORMAT = 1287;

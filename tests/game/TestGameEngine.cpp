@@ -3,13 +3,17 @@
 #include "game/AppGame.h"
 #include "game/GameEngine.h"
 #include "game/GameOptions.h"
+#include "game/LevelManager.h"
 #include "game/SceneGraphique.h"
 #include "objects/Debris.h"
+#include "screens/Ecran.h"
 #include "shell/MyQtSFMLWindow.h"
 
 #include "game/GameOptions.h"
 #include "heroes/Tormundo.h"
 #include "heroes/Vanto.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -61,4 +65,34 @@ TEST(MoteurJeu, NiveauChoisiChargeEnPremier)
     EXPECT_EQ(GameOptions::Instance()->NiveauChoisi(), 0);
     EXPECT_EQ(jeu.Chargeur().Etape(), 1);
     EXPECT_EQ(jeu.temps, 0.f);
+}
+
+// Le dernier niveau fini, la partie passe au générique au lieu d'un niveau vide ;
+// au début d'une partie, un premier niveau absent ne mène pas au générique
+TEST(MoteurJeu, ApresLeDernierNiveauLeGenerique)
+{
+    AppQt();
+    int dernier = 0;
+    while (QFile::exists(LevelManager::Chemin(dernier + 1)))
+        ++dernier;
+    if (dernier == 0)
+        GTEST_SKIP() << "niveaux non générés";
+    Ecran::DemanderEcran(1);
+    {
+        GameOptions::Instance()->DefinirNiveauChoisi(dernier + 1);
+        AppGame jeu(nullptr);
+        jeu.Executer();
+        EXPECT_EQ(Ecran::EcranDemande(), LevelManager::ECRAN_GENERIQUE);
+        EXPECT_EQ(jeu.Chargeur().NumeroNiveau(), dernier);
+        EXPECT_EQ(jeu.Chargeur().Etape(), 0);
+    }
+    Ecran::DemanderEcran(1);
+    {
+        GameOptions::Instance()->DefinirNiveauChoisi(dernier);
+        AppGame jeu(nullptr);
+        jeu.Executer();
+        EXPECT_EQ(Ecran::EcranDemande(), 1);
+        EXPECT_EQ(jeu.Chargeur().NumeroNiveau(), dernier);
+    }
+    GameOptions::Instance()->DefinirNiveauChoisi(0);
 }
