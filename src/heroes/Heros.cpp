@@ -267,6 +267,22 @@ void Heros::Diriger(float sens)
     }
 }
 
+bool Heros::AnimerPoseCommune(Sprite* s, float k)
+{
+    switch (etat)
+    {
+    case HEROS_DEBOUT: s->FixerImage(0, 0); return true;
+    case HEROS_ACCROUPI: s->AnimerLigne(3, 0, 1, 0.1f * k, false); return true;
+    case HEROS_REGARDE_HAUT: s->AnimerLigne(4, 4, 5, 0.15f * k, false); return true;
+    case HEROS_ROULADE:
+        // la roulade tourne plus vite avec la vitesse
+        s->AnimerLigne(2, 0, 7, 0.06f / float(int(std::fabs(forceMoteur.norme)) / 200 + 1) * k, true);
+        return true;
+    case HEROS_SAUT: s->AnimerLigne(2, 0, 7, 0.07f * k, true); return true;
+    default: return false;
+    }
+}
+
 void Heros::SansDirection()
 {
     const ReglagesHeros& r = reglages;

@@ -8,6 +8,7 @@
 
 class Bouclier;
 class BurstrevDust;
+class Sprite;
 
 // États du héros
 enum
@@ -156,6 +157,9 @@ public:
 protected:
     // une direction tenue : 1 vers la droite, -1 vers la gauche
     void Diriger(float sens);
+    // Poses que les deux héros montrent de même (debout, accroupi, regard en haut, roulade, saut) ;
+    // k allonge les durées sous l'eau. Vrai quand l'état courant en est une.
+    bool AnimerPoseCommune(Sprite* s, float k);
     void DecollerCorps();
     void AppliquerTurbo(bool double_);
     void RebondBulle();

@@ -269,21 +269,16 @@ void Tormundo::AnimerEtat()
         return;
     Sprite* s = sprites[0];
     const float k = echelleTemps > 0.f ? 1.f / echelleTemps : 1.f;
+    if (AnimerPoseCommune(s, k))
+        return;
     const float a = reglages.anglePlane;
     switch (etat)
     {
-    case HEROS_DEBOUT: s->FixerImage(0, 0); break;
-    case HEROS_ACCROUPI: s->AnimerLigne(3, 0, 1, 0.1f * k, false); break;
-    case HEROS_REGARDE_HAUT: s->AnimerLigne(4, 4, 5, 0.15f * k, false); break;
     case HEROS_DERAPAGE: s->AnimerLigne(5, 0, 1, 0.05f * k, false); break;
     case HEROS_DEMI_TOUR:
         ElementScenique::ChangerEtat(HEROS_COURSE);
         versLaDroite = !versLaDroite;
         break;
-    case HEROS_ROULADE:
-        s->AnimerLigne(2, 0, 7, 0.06f / float(int(std::fabs(forceMoteur.norme)) / 200 + 1) * k, true);
-        break;
-    case HEROS_SAUT: s->AnimerLigne(2, 0, 7, 0.07f * k, true); break;
     case HEROS_BURSTREV: s->AnimerLigne(3, 3, 6, 0.015f * k, true); break;
     case HEROS_POUSSEE: s->FixerImage(1, 4); break;
     case HEROS_ESCALADE:

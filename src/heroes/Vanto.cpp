@@ -71,11 +71,10 @@ void Vanto::AnimerEtat()
         return;
     Sprite* s = sprites[0];
     const float k = echelleTemps > 0.f ? 1.f / echelleTemps : 1.f;
+    if (AnimerPoseCommune(s, k))
+        return;
     switch (etat)
     {
-    case HEROS_DEBOUT: s->FixerImage(0, 0); break;
-    case HEROS_ACCROUPI: s->AnimerLigne(3, 0, 1, 0.1f * k, false); break;
-    case HEROS_REGARDE_HAUT: s->AnimerLigne(4, 4, 5, 0.15f * k, false); break;
     case HEROS_DERAPAGE: s->AnimerLigne(5, 0, 2, 0.05f * k, true); break;
     case HEROS_DEMI_TOUR:
         s->FixerImage(5, 3);
@@ -85,10 +84,6 @@ void Vanto::AnimerEtat()
             versLaDroite = !versLaDroite;
         }
         break;
-    case HEROS_ROULADE:
-        s->AnimerLigne(2, 0, 7, 0.06f / float(int(std::fabs(forceMoteur.norme)) / 200 + 1) * k, true);
-        break;
-    case HEROS_SAUT: s->AnimerLigne(2, 0, 7, 0.07f * k, true); break;
     case HEROS_BURSTREV: s->AnimerLigne(3, 3, 7, 0.015f * k, true); break;
     case HEROS_POUSSEE: s->AnimerLigne(4, 0, 3, 0.3f * k, true); break;
     default: break;
