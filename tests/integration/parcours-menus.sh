@@ -3,16 +3,9 @@
 set -u
 racine="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-$racine/build}"
-if [[ -z "${PARCOURS_DANS_XVFB:-}" ]]; then
-  export PARCOURS_DANS_XVFB=1
-  exec xvfb-run -a -s "-screen 0 800x600x24" bash "$0" "$build"
-fi
-cd "$racine"
-export ALSOFT_CONF="$racine/tests/alsoft-null.conf"
-tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
-echec=0
-verifier() { if eval "$2"; then echo "ok : $1"; else echo "ÉCHEC : $1"; echec=1; fi; }
-cliche() { import -window root -crop 640x480+0+21 +repage "$tmp/$1.png"; }
+source "$racine/tests/integration/commun-xdotool.bash"
+relancer_dans_xvfb "$build"
+preparer
 # part des pixels d'une zone qui répondent à une condition sur r, g, b
 part() { convert "$tmp/$1.png" -crop "$2" +repage -fx "$3" -format '%[fx:mean]' info:; }
 jaune='(r>0.8&&g>0.7&&b<0.35)?1:0'
@@ -20,13 +13,7 @@ blanc='(r>0.9&&g>0.9&&b>0.9)?1:0'
 sup() { awk -v a="$1" -v b="$2" 'BEGIN{exit !(a>b)}'; }
 
 [[ -d data/png ]] || { echo "données absentes : test sauté"; exit 0; }
-"$build/vanto-tormundo" >"$tmp/sortie" 2>"$tmp/erreurs" &
-pid=$!
-w=""
-for i in $(seq 1 50); do
-  w=$(xdotool search --onlyvisible --name "^Vanto & Tormundo SFML$" 2>/dev/null | head -1)
-  [[ -n "$w" ]] && break; sleep 0.1
-done
+lancer_jeu
 verifier "fenêtre ouverte en moins de 5 s" '[[ -n "$w" ]]'
 [[ -n "$w" ]] || { kill $pid; exit 1; }
 geo=$(xwininfo -id "$w" | awk '/Width/{l=$2}/Height/{h=$2}END{print l"x"h}')

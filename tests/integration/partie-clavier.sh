@@ -5,16 +5,9 @@
 set -u
 racine="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-$racine/build}"
-if [[ -z "${PARTIE_DANS_XVFB:-}" ]]; then
-  export PARTIE_DANS_XVFB=1
-  exec xvfb-run -a -s "-screen 0 800x600x24" bash "$0" "$build"
-fi
-cd "$racine"
-export ALSOFT_CONF="$racine/tests/alsoft-null.conf"
-tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
-echec=0
-verifier() { if eval "$2"; then echo "ok : $1"; else echo "ÉCHEC : $1"; echec=1; fi; }
-cliche() { import -window root -crop 640x480+0+21 +repage "$tmp/$1.png"; }
+source "$racine/tests/integration/commun-xdotool.bash"
+relancer_dans_xvfb "$build"
+preparer
 # pixels différents entre deux clichés dans une zone
 ecart() {
   convert "$tmp/$1.png" -crop "$3" +repage "$tmp/a.png"
@@ -23,13 +16,7 @@ ecart() {
 }
 [[ -f data/map/1.map && -d data/png ]] || { echo "données absentes : test sauté"; exit 0; }
 
-"$build/vanto-tormundo" >/dev/null 2>"$tmp/erreurs" &
-pid=$!
-w=""
-for i in $(seq 1 50); do
-  w=$(xdotool search --onlyvisible --name "^Vanto & Tormundo SFML$" 2>/dev/null | head -1)
-  [[ -n "$w" ]] && break; sleep 0.1
-done
+lancer_jeu
 [[ -n "$w" ]] || { echo "ÉCHEC : pas de fenêtre"; kill $pid; exit 1; }
 xdotool windowfocus "$w"; xdotool mousemove 700 590
 sleep 3; xdotool key Return; sleep 1.2
