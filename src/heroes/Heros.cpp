@@ -266,13 +266,16 @@ void Heros::Diriger(float sens)
             Decoller();
         break;
     case HEROS_POUSSEE:
-        // pousser ne prend pas d'élan ; la direction opposée fait repartir
+        // pousser ne prend pas d'élan ; la direction opposée fait repartir, et aussi un mur qui n'est plus là
+        // (chaque contact de face relance l'horloge de l'état)
         m.acceleration = 0.f;
         if (v < 0.f || (v == 0.f && versLaDroite != versCeSens))
         {
             m.norme = 0.f;
             ChangerEtat(HEROS_COURSE);
         }
+        else if (horloge.getElapsedTime().asSeconds() > 0.1f)
+            ChangerEtat(HEROS_COURSE);
         break;
     default:
         break;
@@ -649,13 +652,12 @@ void Heros::ChangerEtat(int n)
         break;
     case HEROS_POUSSEE:
     {
-        // contre un mur le héros s'arrête ; un bloc poussable avance avec lui à vitessePoussee
+        // contre un mur le héros garde tout juste vitessePoussee, sans élan ; un bloc poussable avance avec lui
         forceMoteur.acceleration = 0.f;
-        forceMoteur.norme = 0.f;
+        forceMoteur.norme = versLaDroite ? reglages.vitessePoussee : -reglages.vitessePoussee;
         PolygonePhysique* p = collision.autre;
         if (p && p->poussable && p->sol)
         {
-            forceMoteur.norme = versLaDroite ? reglages.vitessePoussee : -reglages.vitessePoussee;
             p->fige = false;
             p->forceExterne = &forceMoteur;
         }

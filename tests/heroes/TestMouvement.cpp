@@ -151,6 +151,13 @@ TEST(MouvementSol, PousserUnMurUneMinutePuisFreinerAPetiteCadence)
         b.Frames(30, [&] { h.Gauche(); h.SautRelache(); });
         EXPECT_EQ(h.Etat(), HEROS_COURSE) << choix;
         EXPECT_LT(h.position.x, 700.f - 40.f) << choix;
+        // le mur s'en va pendant la poussée : il reprend sa course
+        b.Frames(120, [&] { h.Droite(); h.SautRelache(); });
+        ASSERT_EQ(h.Etat(), HEROS_POUSSEE) << choix;
+        b.polygones.pop_back();
+        b.Frames(30, [&] { h.Droite(); h.SautRelache(); });
+        EXPECT_EQ(h.Etat(), HEROS_COURSE) << choix;
+        EXPECT_GT(h.position.x, 700.f) << choix;
     }
 
     // dérapage à 20 images/s : arrêt, demi-tour, puis une course ordinaire vers la gauche
