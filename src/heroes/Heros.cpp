@@ -23,6 +23,7 @@
 #include <SFML/Window/Joystick.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -274,7 +275,7 @@ void Heros::Diriger(float sens)
             m.norme = 0.f;
             ChangerEtat(HEROS_COURSE);
         }
-        else if (horloge.getElapsedTime().asSeconds() > 0.1f)
+        else if (horloge.getElapsedTime().asSeconds() > std::max(0.1f, 2.f * MyQtSFMLWindow::DureeFrame()))
             ChangerEtat(HEROS_COURSE);
         break;
     default:

@@ -128,37 +128,45 @@ TEST(MouvementSol, RouladeGardeSaVitesseBasTenuPuisFreineEtFinit)
 TEST(MouvementSol, PousserUnMurUneMinutePuisFreinerAPetiteCadence)
 {
     for (int choix : {0, 1})
-    {
-        Banc b(choix);
-        b.Sol(500.f);
-        b.Chaine({{700.f, 500.f}, {700.f, -1000.f}});
-        b.Poser();
-        Heros& h = *b.heros;
-        int blesse = 0;
-        float vMax = 0.f;
-        for (int i = 0; i < 60 * 60; ++i)
+        for (float images : {60.f, 10.f})
         {
-            b.Frame([&] { h.Droite(); h.SautRelache(); });
-            blesse += h.Etat() == HEROS_BLESSE;
-            if (h.Etat() == HEROS_POUSSEE)
-                vMax = std::max(vMax, std::fabs(h.Vitesse()));
+            Banc b(choix);
+            b.Cadence(images);
+            b.Sol(500.f);
+            b.Chaine({{700.f, 500.f}, {700.f, -1000.f}});
+            b.Poser();
+            Heros& h = *b.heros;
+            int blesse = 0, horsPoussee = 0;
+            float vMax = 0.f;
+            bool contre = false;
+            for (int i = 0; i < 60 * int(images); ++i)
+            {
+                b.Frame([&] { h.Droite(); h.SautRelache(); });
+                blesse += h.Etat() == HEROS_BLESSE;
+                contre = contre || h.Etat() == HEROS_POUSSEE;
+                horsPoussee += contre && h.Etat() != HEROS_POUSSEE;
+                if (h.Etat() == HEROS_POUSSEE)
+                    vMax = std::max(vMax, std::fabs(h.Vitesse()));
+            }
+            EXPECT_EQ(blesse, 0) << choix << " " << images;
+            EXPECT_EQ(horsPoussee, 0) << choix << " " << images;
+            EXPECT_EQ(h.Etat(), HEROS_POUSSEE) << choix << " " << images;
+            EXPECT_LE(vMax, h.ParametresMouvement().vitessePoussee) << choix << " " << images;
+            EXPECT_NEAR(h.position.x, 700.f - 30.f, 1.f) << choix << " " << images;
+            if (images != 60.f)
+                continue;
+            // repartir de l'autre côté
+            b.Frames(30, [&] { h.Gauche(); h.SautRelache(); });
+            EXPECT_EQ(h.Etat(), HEROS_COURSE) << choix;
+            EXPECT_LT(h.position.x, 700.f - 40.f) << choix;
+            // le mur s'en va pendant la poussée : il reprend sa course
+            b.Frames(120, [&] { h.Droite(); h.SautRelache(); });
+            ASSERT_EQ(h.Etat(), HEROS_POUSSEE) << choix;
+            b.polygones.pop_back();
+            b.Frames(30, [&] { h.Droite(); h.SautRelache(); });
+            EXPECT_EQ(h.Etat(), HEROS_COURSE) << choix;
+            EXPECT_GT(h.position.x, 700.f) << choix;
         }
-        EXPECT_EQ(blesse, 0) << choix;
-        EXPECT_EQ(h.Etat(), HEROS_POUSSEE) << choix;
-        EXPECT_LE(vMax, h.ParametresMouvement().vitessePoussee) << choix;
-        EXPECT_NEAR(h.position.x, 700.f - 30.f, 1.f) << choix;
-        // repartir de l'autre côté
-        b.Frames(30, [&] { h.Gauche(); h.SautRelache(); });
-        EXPECT_EQ(h.Etat(), HEROS_COURSE) << choix;
-        EXPECT_LT(h.position.x, 700.f - 40.f) << choix;
-        // le mur s'en va pendant la poussée : il reprend sa course
-        b.Frames(120, [&] { h.Droite(); h.SautRelache(); });
-        ASSERT_EQ(h.Etat(), HEROS_POUSSEE) << choix;
-        b.polygones.pop_back();
-        b.Frames(30, [&] { h.Droite(); h.SautRelache(); });
-        EXPECT_EQ(h.Etat(), HEROS_COURSE) << choix;
-        EXPECT_GT(h.position.x, 700.f) << choix;
-    }
 
     // dérapage à 20 images/s : arrêt, demi-tour, puis une course ordinaire vers la gauche
     for (int choix : {0, 1})
