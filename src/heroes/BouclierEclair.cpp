@@ -19,7 +19,10 @@ BouclierEclair::~BouclierEclair()
     // les anneaux encore en route ne peuvent plus être pris
     for (CercleScenique* c : attires)
         if (Anneau::Existe(c))
+        {
             c->masque = 0;
+            c->detruireHorsVue = true;
+        }
 }
 
 void BouclierEclair::AnimerEtat()
@@ -52,16 +55,16 @@ void BouclierEclair::ActualiserMagie()
         return;
     }
     for (CercleScenique* c : cibles)
+        if (Anneau::Existe(c) && std::find(attires.begin(), attires.end(), c) == attires.end())
+            attires.push_back(c);
+    cibles.clear();
+    // un anneau pris vient jusqu'au héros, même sorti de la portée ; détruit ou ramassé, il sort de la liste
+    attires.erase(std::remove_if(attires.begin(), attires.end(),
+                                 [](CercleScenique* c) { return !Anneau::Existe(c) || c->Etat() != 0; }),
+                  attires.end());
+    for (CercleScenique* c : attires)
     {
-        if (!Anneau::Existe(c))
-            continue;
         c->fige = false;
         c->forceGravite.angle = Segment::CalculerAngle(c->positionSuivante, *ancre);
-        if (std::find(attires.begin(), attires.end(), c) == attires.end())
-            attires.push_back(c);
     }
-    // les anneaux détruits sortent de la liste
-    attires.erase(std::remove_if(attires.begin(), attires.end(), [](CercleScenique* c) { return !Anneau::Existe(c); }),
-                  attires.end());
-    cibles.clear();
 }

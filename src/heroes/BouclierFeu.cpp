@@ -30,6 +30,8 @@ BouclierFeu::~BouclierFeu()
 
 void BouclierFeu::AnimerEtat()
 {
+    if (lienArriere)
+        lienArriere->FixerVersLaDroite(versLaDroite);
     if (etat == 9)
     {
         if (sprites[0]->AnimerLigne(6, 0, 3, 0.08f, false))
@@ -43,6 +45,8 @@ void BouclierFeu::ChangerEtat(int e)
 {
     if (e == 9)
         GestionnaireAudio::Instance()->JouerSon("data/ogg/sounds/bouclier_feu.ogg");
+    else
+        versLaDroite = true; // au repos, jamais en miroir
     Bouclier::ChangerEtat(e);
     if (lienArriere)
         lienArriere->ChangerEtat(e);

@@ -11,13 +11,14 @@
 namespace
 {
 const char* MUSIQUE = "data/ogg/musics/bouclier_total.ogg";
+// invincibilités en cours : la dernière qui part arrête la musique
+int enCours = 0;
 }
 
+// Le cristal de la planche (image 0 de la rangée 0) reste sous les étoiles
 BouclierTotal::BouclierTotal(SceneGraphique* scene, sf::Vector2f* a) : Bouclier(scene, a, 75.f, 5)
 {
-    for (Sprite* s : sprites)
-        delete s;
-    sprites.clear();
+    ++enCours;
     SemerEtoiles();
     if (sf::Music* m = GestionnaireAudio::Instance()->Musique(MUSIQUE, true))
         MoteurAudio::Instance()->JouerMusique(m);
@@ -25,6 +26,8 @@ BouclierTotal::BouclierTotal(SceneGraphique* scene, sf::Vector2f* a) : Bouclier(
 
 BouclierTotal::~BouclierTotal()
 {
+    if (--enCours > 0)
+        return;
     if (sf::Music* m = GestionnaireAudio::Instance()->Musique(MUSIQUE, false))
         MoteurAudio::Instance()->ArreterMusique(m);
 }

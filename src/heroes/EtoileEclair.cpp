@@ -9,6 +9,7 @@ EtoileEclair::EtoileEclair(SceneGraphique* scene, const sf::Vector2f& position)
                              sf::Vector2f(80.f, 80.f)));
     sprites[0]->FixerImage(7, 8);
     Synchroniser();
+    detruireHorsVue = true; // effet bref : il ne survit pas hors de la vue
 }
 
 void EtoileEclair::AnimerEtat()

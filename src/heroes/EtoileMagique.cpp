@@ -9,6 +9,7 @@ EtoileMagique::EtoileMagique(SceneGraphique* scene, BouclierTotal*, const sf::Ve
                              sf::Vector2f(80.f, 80.f)));
     sprites[0]->FixerImage(11, 11);
     Synchroniser();
+    detruireHorsVue = true; // effet bref : il ne survit pas hors de la vue
 }
 
 void EtoileMagique::AnimerEtat()

@@ -23,6 +23,7 @@
 #include <SFML/Window/Joystick.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -65,11 +66,7 @@ Heros::Heros(SceneGraphique* scene, const sf::Vector2f& position)
 Heros::~Heros()
 {
     RetirerBouclier();
-    if (poussiere)
-    {
-        poussiere->FixerSuppression(true);
-        poussiere->Detacher();
-    }
+    QuitterCharge();
     MoteurGraphique::Instance()->RetirerPermanent(this);
 }
 
@@ -176,7 +173,21 @@ void Heros::AppuiSaut()
 
 void Heros::Droite()
 {
+    if (FinDActe())
+        PreparerCourseForcee();
     Diriger(1.f);
+}
+
+bool Heros::FinDActe() const
+{
+    return commandesBloquees && scene && scene->EtatScene() == SCENE_FIN_ACTE;
+}
+
+// Fin d'acte : le héros quitte les poses d'où la course forcée vers la droite ne part pas
+void Heros::PreparerCourseForcee()
+{
+    if (etat == HEROS_ACCROUPI || etat == HEROS_REGARDE_HAUT || etat == HEROS_BURSTREV)
+        ChangerEtat(HEROS_DEBOUT);
 }
 
 void Heros::Gauche()
@@ -256,11 +267,16 @@ void Heros::Diriger(float sens)
             Decoller();
         break;
     case HEROS_POUSSEE:
-        if (v < 0.f)
+        // pousser ne prend pas d'élan ; la direction opposée fait repartir, et aussi un mur qui n'est plus là
+        // (chaque contact de face relance l'horloge de l'état)
+        m.acceleration = 0.f;
+        if (v < 0.f || (v == 0.f && versLaDroite != versCeSens))
         {
             m.norme = 0.f;
             ChangerEtat(HEROS_COURSE);
         }
+        else if (horloge.getElapsedTime().asSeconds() > std::max(0.1f, 2.f * MyQtSFMLWindow::DureeFrame()))
+            ChangerEtat(HEROS_COURSE);
         break;
     default:
         break;
@@ -372,20 +388,14 @@ void Heros::BasRelache()
             ChangerEtat(HEROS_DEBOUT);
         break;
     case HEROS_BURSTREV:
+    {
         Son("data/ogg/sounds/burstrev_go.ogg");
-        ChangerEtat(HEROS_ROULADE);
-        if (poussiere)
-        {
-            poussiere->FixerSuppression(true);
-            poussiere->Detacher();
-            poussiere = nullptr;
-        }
-        m.norme = reglages.vitesseBurstrev + reglages.chargeBurstrev;
-        if (!versLaDroite)
-            m.norme = -m.norme;
-        reglages.chargeBurstrev = 0.f;
+        const float elan = reglages.vitesseBurstrev + reglages.chargeBurstrev;
+        ChangerEtat(HEROS_ROULADE); // la poussière part, la charge retombe
+        m.norme = versLaDroite ? elan : -elan;
         phaseSaut = -1;
         break;
+    }
     case HEROS_ACCROUPI:
         ChangerEtat(HEROS_DEBOUT);
         break;
@@ -460,7 +470,21 @@ void Heros::SautRelache()
 
 void Heros::AppliquerMoteur()
 {
+    const float avant = forceMoteur.norme;
     EntitePhysique::AppliquerMoteur();
+    // un freinage qui passerait zéro dans la frame s'arrête à zéro, quelle que soit la durée de la frame
+    if ((etat == HEROS_DERAPAGE || etat == HEROS_ROULADE || etat == HEROS_GLISSADE) &&
+        avant * forceMoteur.acceleration < 0.f && avant * forceMoteur.norme <= 0.f)
+    {
+        forceMoteur.norme = 0.f;
+        forceMoteur.acceleration = 0.f;
+        if (etat == HEROS_DERAPAGE)
+            ChangerEtat(HEROS_DEMI_TOUR);
+        else if (etat == HEROS_GLISSADE)
+            ChangerEtat(HEROS_RELEVE);
+        else if (PresqueAPlat(forceMoteur.angle))
+            ChangerEtat(HEROS_DEBOUT);
+    }
     if (etat == HEROS_COURSE || etat == HEROS_DERAPAGE || etat == HEROS_ROULADE)
         forceMoteur.norme -= float(std::sin(forceMoteur.angle)) * reglages.vitesseMax * dtCourant;
     const double a = forceMoteur.angle;
@@ -563,8 +587,22 @@ void Heros::ContactSolide()
     }
 }
 
+void Heros::QuitterCharge()
+{
+    if (poussiere)
+    {
+        poussiere->FixerSuppression(true);
+        poussiere->Detacher();
+        poussiere = nullptr;
+    }
+    reglages.chargeBurstrev = 0.f;
+}
+
 void Heros::ChangerEtat(int n)
 {
+    // quitter la charge, par quelque chemin que ce soit, la perd
+    if (etat == HEROS_BURSTREV && n != HEROS_BURSTREV)
+        QuitterCharge();
     const bool simple = n == HEROS_COURSE || n == HEROS_CHUTE || n == HEROS_POUSSEE ||
                         ((n == HEROS_NOYE || n == HEROS_MORT) && masque == 0);
     if (simple)
@@ -615,10 +653,12 @@ void Heros::ChangerEtat(int n)
         break;
     case HEROS_POUSSEE:
     {
+        // contre un mur le héros garde tout juste vitessePoussee, sans élan ; un bloc poussable avance avec lui
+        forceMoteur.acceleration = 0.f;
+        forceMoteur.norme = versLaDroite ? reglages.vitessePoussee : -reglages.vitessePoussee;
         PolygonePhysique* p = collision.autre;
         if (p && p->poussable && p->sol)
         {
-            forceMoteur.norme = versLaDroite ? reglages.vitessePoussee : -reglages.vitessePoussee;
             p->fige = false;
             p->forceExterne = &forceMoteur;
         }
@@ -861,7 +901,11 @@ void Heros::DonnerBouclier(int type)
 {
     if (marque == 5)
     {
-        bouclierEnAttente = type;
+        // une seconde invincibilité prolonge la première, le bouclier d'avant attend toujours
+        if (type == 5)
+            horlogeBouclier.restart();
+        else
+            bouclierEnAttente = type;
         return;
     }
     bouclierEnAttente = marque;

@@ -157,6 +157,11 @@ public:
 protected:
     // une direction tenue : 1 vers la droite, -1 vers la gauche
     void Diriger(float sens);
+    // Fin d'acte : commandes bloquées, le moteur fait courir le héros vers la droite
+    bool FinDActe() const;
+    virtual void PreparerCourseForcee();
+    // La charge cesse : poussière retirée, charge à zéro
+    void QuitterCharge();
     // Poses que les deux héros montrent de même (debout, accroupi, regard en haut, roulade, saut) ;
     // k allonge les durées sous l'eau. Vrai quand l'état courant en est une.
     bool AnimerPoseCommune(Sprite* s, float k);

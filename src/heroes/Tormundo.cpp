@@ -17,11 +17,36 @@ Tormundo::Tormundo(SceneGraphique* scene, const sf::Vector2f& position) : Heros(
 
 void Tormundo::Droite()
 {
-    if (etat != HEROS_PLANE)
+    if (etat != HEROS_PLANE || FinDActe())
         return Heros::Droite();
     reglages.virageADroite = true;
     if (reglages.anglePlane == 0.f)
         reglages.vitesseAvantVirage = forceMoteur.norme;
+}
+
+void Tormundo::PreparerCourseForcee()
+{
+    switch (etat)
+    {
+    case HEROS_PLANE:
+        // il lâche le vol plané et tombe, les commandes de l'air reprennent
+        forceMoteur.norme *= reglages.ralentiLache;
+        ChangerEtat(HEROS_CHUTE);
+        break;
+    case HEROS_LACHE:
+        ChangerEtat(HEROS_CHUTE);
+        break;
+    case HEROS_ESCALADE:
+        Decoller();
+        break;
+    case HEROS_GLISSADE:
+        if (std::fabs(forceMoteur.norme) < reglages.vitesseMin)
+            ChangerEtat(HEROS_RELEVE);
+        break;
+    default:
+        Heros::PreparerCourseForcee();
+        break;
+    }
 }
 
 void Tormundo::Gauche()

@@ -21,4 +21,7 @@ public:
     void Rebondir() override;
     void ChangerEtat(int e) override;
     void AnimerEtat() override;
+
+protected:
+    void PreparerCourseForcee() override;
 };

@@ -39,8 +39,8 @@ void Vanto::SautMaintenu()
         if (b)
         {
             b->ChangerEtat(9);
-            if (!b->Sprites().empty())
-                b->Sprites()[0]->Miroir(!versLaDroite);
+            // la flamme part du côté où le héros regarde (le miroir suit l'orientation du bouclier)
+            b->FixerVersLaDroite(versLaDroite);
         }
         forceGravite.norme = 0.f;
         forceMoteur.Annuler();

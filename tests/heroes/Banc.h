@@ -3,6 +3,7 @@
 #include "engine/SourceTemps.h"
 #include "game/GameEngine.h"
 #include "game/SceneGraphique.h"
+#include "heroes/Bouclier.h"
 #include "heroes/Heros.h"
 #include "heroes/Tormundo.h"
 #include "heroes/Vanto.h"
@@ -19,6 +20,7 @@
 struct Banc
 {
     static constexpr float DT = 1.f / 60.f;
+    float dt = DT;
 
     SceneGraphique scene;
     std::unique_ptr<Heros> heros;
@@ -61,6 +63,12 @@ struct Banc
     }
     PolygoneScenique* Sol(float y, float x0 = -1000.f, float x1 = 90000.f) { return Chaine({{x0, y}, {x1, y}}); }
     void Ajouter(PolygoneScenique* p) { polygones.emplace_back(p); }
+    // Autre cadence d'images (images par seconde)
+    void Cadence(float images)
+    {
+        dt = 1.f / images;
+        MyQtSFMLWindow::DefinirDureeFrame(dt);
+    }
 
     // Une frame : commandes, puis intégration, limites, contacts, validation, puis animation
     void Frame(const std::function<void()>& commandes = nullptr)
@@ -79,17 +87,26 @@ struct Banc
             scene.FixerEtatScene(SCENE_JEU);
         }
         for (auto& p : polygones)
-            p->Integrer(DT);
+            p->Integrer(dt);
         for (CercleScenique* c : cercles)
-            c->Integrer(DT);
-        h.Integrer(DT);
+            c->Integrer(dt);
+        h.Integrer(dt);
         h.LimiterAuNiveau();
+        ElementMagique* magie = h.BouclierActif();
+        if (magie)
+            for (CercleScenique* c : cercles)
+                magie->Agir(c);
         for (CercleScenique* c : cercles)
             if (EntitePhysique::ToucheCercle(&h, c))
                 c->ToucherHeros(&h);
         for (auto& p : polygones)
             if (EntitePhysique::ToucheSegments(&h, p.get()))
                 p->ContactHeros(&h);
+        if (magie)
+        {
+            magie->FiltrerCibles();
+            magie->ActualiserMagie();
+        }
         if (h.collision.autre)
         {
             h.ResoudreCollision();
@@ -102,7 +119,7 @@ struct Banc
             c->ValiderDeplacement();
         h.ValiderDeplacement();
         h.PlacerAncreBouclier();
-        SourceTemps::Avancer(sf::seconds(DT));
+        SourceTemps::Avancer(sf::seconds(dt));
         h.Animer();
         for (auto& p : polygones)
             p->Animer();

@@ -1,12 +1,22 @@
 #include "Banc.h"
 
 #include "heroes/Bouclier.h"
+#include "engine/GestionnaireAudio.h"
+#include "engine/MoteurAudio.h"
+#include "engine/MoteurGraphique.h"
+#include "game/Quadtree.h"
+#include "game/QuadtreeNode.h"
 #include "heroes/BouclierEclair.h"
+#include "heroes/EtoileEclair.h"
+#include "heroes/EtoileMagique.h"
 #include "objects/Anneau.h"
 #include "objects/Bulle.h"
 #include "objects/Moniteur.h"
+#include "scene/Sprite.h"
 
 #include <gtest/gtest.h>
+
+#include <SFML/Audio/Music.hpp>
 
 #include <cmath>
 #include <cstdlib>
@@ -114,6 +124,115 @@ TEST(Aimant, AttireLesAnneauxDuNiveauProchesEtLesRendIntouchablesALaPerte)
     EXPECT_EQ(h.BouclierActif(), nullptr);
     EXPECT_EQ(proche.masque, 0);
     EXPECT_EQ(loin.masque, 256);
+}
+
+namespace
+{
+int CompterElements(QuadtreeNode& n)
+{
+    int total = int(n.Elements().size());
+    for (int i = 0; i < 4; ++i)
+        if (n.Enfant(i))
+            total += CompterElements(*n.Enfant(i));
+    return total;
+}
+
+// La visite de l'index que fait le jeu chaque frame, vue centrée sur le point donné
+void Visiter(Banc& b, const sf::Vector2f& centre)
+{
+    b.scene.Index()->Parcourir(sf::FloatRect(centre.x - 320.f, centre.y - 240.f, 640.f, 480.f));
+    MoteurGraphique::Instance()->Vider(false);
+}
+}
+
+// Ruée de feu vers la gauche, anneau attiré qui suit le héros jusqu'à lui, étincelles et étoiles hors de la vue
+TEST(Boucliers, RueeAGaucheAimantTenaceEtEffetsHorsVue)
+{
+    {
+        Banc b;
+        b.Sol(500.f);
+        b.Poser();
+        Heros& h = *b.heros;
+        b.Frames(10, [&] { h.Gauche(); h.SautRelache(); });
+        b.Frames(60, [&] { h.SansDirection(); h.SautRelache(); });
+        ASSERT_FALSE(h.VersLaDroite());
+        h.DonnerBouclier(3);
+        CoupDeBouclier(b);
+        EXPECT_EQ(h.forceElan.angle, PI);
+        ASSERT_NE(h.BouclierActif(), nullptr);
+        h.BouclierActif()->Animer();
+        EXPECT_LT(h.BouclierActif()->Sprites()[0]->SpriteSFML().getScale().x, 0.f);
+    }
+    {
+        // l'anneau pris derrière un héros lancé sort vite de la portée : il le suit quand même
+        Banc b;
+        b.Sol(500.f);
+        b.Poser();
+        Heros& h = *b.heros;
+        b.Frames(150, [&] { h.Droite(); h.SautRelache(); });
+        h.DonnerBouclier(4);
+        h.PlacerAncreBouclier();
+        Anneau anneau(&b.scene, h.positionDepart + sf::Vector2f(-120.f, -150.f), 0.f);
+        b.cercles.push_back(&anneau);
+        int frames = 0;
+        while (h.Anneaux() == 0 && frames < 300)
+        {
+            b.Frame([&] { h.Droite(); h.SautRelache(); });
+            ++frames;
+        }
+        EXPECT_EQ(h.Anneaux(), 1) << anneau.position.x - h.position.x << " " << anneau.position.y - h.position.y;
+        EXPECT_LT(frames, 150);
+        b.cercles.clear();
+    }
+    {
+        // étincelles et étoiles laissées en arrière disparaissent comme les autres effets brefs
+        Banc b;
+        const sf::Vector2f p(1000.f, 400.f);
+        b.scene.AjouterElement(new EtoileEclair(&b.scene, p));
+        b.scene.AjouterElement(new EtoileMagique(&b.scene, nullptr, p, 3));
+        const int n = CompterElements(b.scene.Index()->Racine());
+        Visiter(b, p + sf::Vector2f(700.f, 0.f));
+        Visiter(b, p + sf::Vector2f(700.f, 0.f));
+        EXPECT_EQ(CompterElements(b.scene.Index()->Racine()), n - 2);
+    }
+}
+
+// Une seconde invincibilité prolonge la première : le bouclier d'avant revient à la fin, la musique dure autant
+TEST(Invincibilite, LaSecondeProlongeGardeLeBouclierEtLaMusique)
+{
+    Banc b;
+    b.Sol(500.f);
+    b.Poser();
+    Heros& h = *b.heros;
+    h.DonnerBouclier(1);
+    h.EmpilerBonus(5000199);
+    b.Frames(40, [&] { h.SansDirection(); h.SautRelache(); });
+    ASSERT_EQ(h.Bouclier(), 5);
+    // le cristal sous les étoiles : le sprite que la planche lui dessine
+    const auto& sprites = h.BouclierActif()->Sprites();
+    EXPECT_EQ(sprites.size(), 1u);
+    EXPECT_TRUE(!sprites.empty() && sprites[0]->LigneCourante() == 0 && sprites[0]->ColonneCourante() == 0);
+    sf::Music* musique = GestionnaireAudio::Instance()->Musique("data/ogg/musics/bouclier_total.ogg", true);
+    ASSERT_NE(musique, nullptr);
+    const auto& pile = MoteurAudio::Instance()->Pile();
+    int invincible = 0, silence = 0;
+    for (int i = 0; i < 60 * 35 && h.Bouclier() == 5; ++i)
+    {
+        if (i == 60 * 10)
+            h.EmpilerBonus(5000199);
+        b.Frame([&] { h.SansDirection(); h.SautRelache(); });
+        Visiter(b, h.position);
+        ++invincible;
+        silence += h.Bouclier() == 5 && (pile.empty() || pile.back() != musique);
+    }
+    // 10 s, puis 20 s depuis la seconde (prise une demi-seconde après la casse)
+    EXPECT_NEAR(invincible / 60.f, 30.5f, 0.1f);
+    EXPECT_EQ(silence, 0) << invincible;
+    EXPECT_EQ(h.Bouclier(), 1);
+    b.Frame([&] { h.SansDirection(); h.SautRelache(); });
+    Visiter(b, h.position);
+    EXPECT_TRUE(pile.empty() || pile.back() != musique);
+    MoteurAudio::Instance()->ArreterTout();
 }
 
 TEST(Bulles, SeulesLesPleinesFontRespirer)

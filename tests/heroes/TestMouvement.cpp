@@ -1,6 +1,7 @@
 #include "Banc.h"
 
 #include "engine/GestionnaireControleurs.h"
+#include "heroes/BurstrevDust.h"
 
 #include <SFML/Window/Event.hpp>
 
@@ -123,6 +124,94 @@ TEST(MouvementSol, RouladeGardeSaVitesseBasTenuPuisFreineEtFinit)
     EXPECT_NEAR(frames * Banc::DT, (v2 - 60.f) / (171000.f / 160.f), 0.05f);
 }
 
+// Pousser un mur sans fin ne blesse pas ; un freinage ne repart jamais dans l'autre sens, même à 20 ou 10 images/s
+TEST(MouvementSol, PousserUnMurUneMinutePuisFreinerAPetiteCadence)
+{
+    for (int choix : {0, 1})
+        for (float images : {60.f, 10.f})
+        {
+            Banc b(choix);
+            b.Cadence(images);
+            b.Sol(500.f);
+            b.Chaine({{700.f, 500.f}, {700.f, -1000.f}});
+            b.Poser();
+            Heros& h = *b.heros;
+            int blesse = 0, horsPoussee = 0;
+            float vMax = 0.f;
+            bool contre = false;
+            for (int i = 0; i < 60 * int(images); ++i)
+            {
+                b.Frame([&] { h.Droite(); h.SautRelache(); });
+                blesse += h.Etat() == HEROS_BLESSE;
+                contre = contre || h.Etat() == HEROS_POUSSEE;
+                horsPoussee += contre && h.Etat() != HEROS_POUSSEE;
+                if (h.Etat() == HEROS_POUSSEE)
+                    vMax = std::max(vMax, std::fabs(h.Vitesse()));
+            }
+            EXPECT_EQ(blesse, 0) << choix << " " << images;
+            EXPECT_EQ(horsPoussee, 0) << choix << " " << images;
+            EXPECT_EQ(h.Etat(), HEROS_POUSSEE) << choix << " " << images;
+            EXPECT_LE(vMax, h.ParametresMouvement().vitessePoussee) << choix << " " << images;
+            EXPECT_NEAR(h.position.x, 700.f - 30.f, 1.f) << choix << " " << images;
+            if (images != 60.f)
+                continue;
+            // repartir de l'autre côté
+            b.Frames(30, [&] { h.Gauche(); h.SautRelache(); });
+            EXPECT_EQ(h.Etat(), HEROS_COURSE) << choix;
+            EXPECT_LT(h.position.x, 700.f - 40.f) << choix;
+            // le mur s'en va pendant la poussée : il reprend sa course
+            b.Frames(120, [&] { h.Droite(); h.SautRelache(); });
+            ASSERT_EQ(h.Etat(), HEROS_POUSSEE) << choix;
+            b.polygones.pop_back();
+            b.Frames(30, [&] { h.Droite(); h.SautRelache(); });
+            EXPECT_EQ(h.Etat(), HEROS_COURSE) << choix;
+            EXPECT_GT(h.position.x, 700.f) << choix;
+        }
+
+    // dérapage à 20 images/s : arrêt, demi-tour, puis une course ordinaire vers la gauche
+    for (int choix : {0, 1})
+    {
+        Banc b(choix);
+        b.Cadence(20.f);
+        b.Sol(500.f);
+        b.Poser();
+        Heros& h = *b.heros;
+        const float max = h.ParametresMouvement().vitesseMax;
+        b.Frames(60, [&] { h.Droite(); h.SautRelache(); });
+        ASSERT_GT(h.Vitesse(), 360.f);
+        b.Frame([&] { h.Gauche(); h.SautRelache(); });
+        ASSERT_EQ(h.Etat(), HEROS_DERAPAGE);
+        b.Frames(20, [&] { h.Gauche(); h.SautRelache(); });
+        EXPECT_EQ(h.Etat(), HEROS_COURSE) << choix;
+        EXPECT_FALSE(h.VersLaDroite()) << choix;
+        EXPECT_LT(h.Vitesse(), 0.f) << choix;
+        EXPECT_GT(h.Vitesse(), -max - 20.f) << choix;
+    }
+
+    // roulade freinée (bas et gauche tenus) à 5 images/s, lancée à diverses vitesses : elle s'arrête au lieu
+    // de repartir à reculons
+    for (int choix : {0, 1})
+        for (int elan = 4; elan < 12; ++elan)
+        {
+            Banc b(choix);
+            b.Cadence(5.f);
+            b.Sol(500.f);
+            b.Poser();
+            Heros& h = *b.heros;
+            b.Frames(elan, [&] { h.Droite(); h.SautRelache(); });
+            b.Frame([&] { h.Bas(); h.SautRelache(); });
+            ASSERT_EQ(h.Etat(), HEROS_ROULADE);
+            int frames = 0;
+            while (h.Etat() == HEROS_ROULADE && frames < 30)
+            {
+                b.Frame([&] { h.Bas(); h.Gauche(); h.SautRelache(); });
+                ++frames;
+            }
+            EXPECT_NE(h.Etat(), HEROS_ROULADE) << choix << " " << elan << " " << h.Vitesse();
+            EXPECT_GT(h.Vitesse(), -h.ParametresMouvement().vitesseMax) << choix << " " << elan;
+        }
+}
+
 namespace
 {
 // Hauteur maximale du saut, le saut tenu pendant n frames (-1 : toujours)
@@ -226,6 +315,46 @@ TEST(Burstrev, ChargePlafonneeA2400EtDecroissanceEntreLesAppuis)
     }
     EXPECT_LT(h2.ParametresMouvement().chargeBurstrev, 400.f);
     EXPECT_GT(h2.ParametresMouvement().chargeBurstrev, 0.f);
+}
+
+// Une charge interrompue (coup, sol qui cède, noyade) ne laisse ni poussière ni élan en réserve
+TEST(Burstrev, InterrompueParUnCoupUneChuteOuLaNoyade)
+{
+    for (int cas = 0; cas < 3; ++cas)
+    {
+        Banc b;
+        b.Sol(500.f);
+        b.Poser();
+        Heros& h = *b.heros;
+        h.AjouterAnneaux(5);
+        b.Frame([&] { h.Bas(); h.SautRelache(); });
+        h.AppuiSaut();
+        for (int i = 0; i < 5; ++i)
+            h.AppuiSaut();
+        ASSERT_EQ(h.Etat(), HEROS_BURSTREV);
+        ASSERT_EQ(h.ParametresMouvement().chargeBurstrev, 1200.f);
+        ElementScenique* poussiere = h.Poussiere();
+        ASSERT_NE(poussiere, nullptr);
+        if (cas == 0)
+            EXPECT_TRUE(h.Blesser(0));
+        else if (cas == 1)
+            h.Decoller();
+        else
+            h.ChangerEtat(HEROS_NOYE);
+        EXPECT_EQ(h.Poussiere(), nullptr) << cas;
+        EXPECT_TRUE(poussiere->ASupprimer()) << cas;
+        EXPECT_EQ(h.ParametresMouvement().chargeBurstrev, 0.f) << cas;
+        if (cas == 2)
+            continue;
+        // la charge suivante repart de zéro
+        b.Frames(240, [&] { h.SansDirection(); h.BasRelache(); h.SautRelache(); });
+        ASSERT_NE(h.sol, nullptr);
+        b.Frame([&] { h.Bas(); h.SautRelache(); });
+        h.AppuiSaut();
+        ASSERT_EQ(h.Etat(), HEROS_BURSTREV) << cas;
+        b.Frame([&] { h.BasRelache(); h.SautRelache(); });
+        EXPECT_NEAR(std::fabs(h.Vitesse()), 960.f, 10.f) << cas;
+    }
 }
 
 TEST(Pentes, ReceptionSurPenteEtDecrochageDesMurs)

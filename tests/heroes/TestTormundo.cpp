@@ -128,3 +128,58 @@ TEST(Tormundo, LacherLePlaneRalentitEtTombe)
         b.Frame([&] { h.SautRelache(); h.SansDirection(); });
     EXPECT_EQ(h.Etat(), HEROS_RECEPTION_LACHE);
 }
+
+// Quel que soit son état au passage de la ligne d'arrivée, le héros finit par courir vers la droite
+TEST(FinDActe, ChaqueHerosRepartEnCourseADroite)
+{
+    enum { ACCROUPI, REGARD, CHARGE, PLANE, GLISSADE, ACCROCHE };
+    struct Cas
+    {
+        int choix, quoi;
+    };
+    const Cas cas[] = {{0, ACCROUPI}, {0, REGARD}, {0, CHARGE}, {1, ACCROUPI}, {1, CHARGE},
+                       {1, PLANE},    {1, GLISSADE}, {1, ACCROCHE}};
+    for (const Cas& c : cas)
+    {
+        Banc b(c.choix, {400.f, 400.f});
+        b.Sol(500.f);
+        b.Chaine({{100.f, -1000.f}, {100.f, 500.f}});
+        b.Poser();
+        Heros& h = *b.heros;
+        switch (c.quoi)
+        {
+        case ACCROUPI: b.Frame([&] { h.Bas(); h.SautRelache(); }); break;
+        case REGARD: b.Frame([&] { h.Haut(); h.SautRelache(); }); break;
+        case CHARGE:
+            b.Frame([&] { h.Bas(); h.SautRelache(); });
+            h.AppuiSaut();
+            h.AppuiSaut();
+            break;
+        case PLANE:
+            Planer(b);
+            b.Frames(5, [&] { h.SautMaintenu(); h.SansDirection(); });
+            break;
+        case GLISSADE:
+            Planer(b);
+            for (int i = 0; i < 600 && h.Etat() == HEROS_PLANE; ++i)
+                b.Frame([&] { h.SautMaintenu(); h.SansDirection(); });
+            break;
+        case ACCROCHE:
+            // tourné vers la gauche, il plane jusqu'au mur et s'y accroche
+            b.Frames(10, [&] { h.Gauche(); h.SautRelache(); });
+            b.Frames(60, [&] { h.SansDirection(); h.SautRelache(); });
+            Planer(b);
+            for (int i = 0; i < 120 && h.Etat() == HEROS_PLANE; ++i)
+                b.Frame([&] { h.SautMaintenu(); h.SansDirection(); });
+            break;
+        }
+        const int avant = h.Etat();
+        const float x0 = h.position.x;
+        b.scene.FixerEtatScene(SCENE_FIN_ACTE);
+        b.Frames(300, [&] { h.Gauche(); });
+        EXPECT_EQ(h.Etat(), HEROS_COURSE) << c.choix << " " << avant;
+        EXPECT_GT(h.Vitesse(), 300.f) << c.choix << " " << avant;
+        EXPECT_GT(h.position.x, x0 + 300.f) << c.choix << " " << avant;
+        EXPECT_EQ(h.Poussiere(), nullptr) << c.choix << " " << avant;
+    }
+}
