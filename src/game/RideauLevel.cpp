@@ -95,17 +95,19 @@ void RideauLevel::PasDepart(int etat)
             Passer(4);
         break;
     }
-    case 12:
-    {
-        // les textes s'en vont avec le bandeau : une fois le rideau levé, rien ne reste sur le jeu
-        const float cible = -bandeau.getGlobalBounds().width;
-        bandeau.setPosition(std::max(bandeau.getPosition().x + p, cible), bandeau.getPosition().y);
+    case 11:
+        // les textes partent les premiers, rideau baissé : une fois le rideau levé, rien ne reste sur le jeu
         if (!TextesPartis())
         {
             texteZone.move(-16.f, 0.f);
             texteActe.setPosition(std::min(texteActe.getPosition().x + 16.f, 960.f), texteActe.getPosition().y);
         }
-        if (bandeau.getPosition().x == cible && TextesPartis())
+        break;
+    case 12:
+    {
+        const float cible = -bandeau.getGlobalBounds().width;
+        bandeau.setPosition(std::max(bandeau.getPosition().x + p, cible), bandeau.getPosition().y);
+        if (bandeau.getPosition().x == cible)
             Passer(13);
         break;
     }
@@ -134,9 +136,12 @@ void RideauLevel::Animer()
             Passer(5);
         return;
     case 11:
-        if (e > 1.f)
+        if (e > 1.f && TextesPartis())
+        {
             Passer(12);
-        return;
+            return;
+        }
+        break;
     case 14:
         if (e > 1.f)
             Passer(15);
