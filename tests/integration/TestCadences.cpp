@@ -1,5 +1,7 @@
-// Le jeu se joue de même à toutes les cadences : une frame lente ne fait pas un grand pas
-// (le jeu ralentit au lieu de traverser le décor).
+// Le jeu se joue de même à toutes les cadences : le niveau 1 se finit sans mort et dans le même
+// temps à 30, 60 et 120 images par seconde, et une frame lente ne fait pas un grand pas (le jeu
+// ralentit au lieu de traverser le décor).
+#include "Pilote.h"
 #include "SupportQt.h"
 
 #include "engine/SourceTemps.h"
@@ -16,6 +18,73 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace
+{
+struct Course
+{
+    bool fini = false;
+    int morts = 0;
+    float secondes = 0.f; // du début du jeu au panneau
+    std::string erreurRoute;
+};
+
+// Le niveau 1 suivi par sa route, jusqu'au panneau de fin
+Course Courir(int heros, float dt)
+{
+    Course c;
+    Pilote p(heros, 1, dt);
+    Heros* h = p.heros;
+    if (!h)
+        return c;
+    int vies = h->Vies();
+    float debut = -1.f;
+    while (p.Temps() < 200.f && !c.fini)
+    {
+        p.Frame();
+        const int etat = p.app->Scene().EtatScene();
+        if (debut < 0.f && etat == SCENE_JEU)
+            debut = p.Temps();
+        if (h->Vies() < vies)
+            ++c.morts;
+        vies = h->Vies();
+        if (etat == SCENE_FIN_ACTE)
+        {
+            c.fini = true;
+            c.secondes = p.Temps() - debut;
+        }
+    }
+    c.erreurRoute = p.erreurRoute;
+    return c;
+}
+} // namespace
+
+TEST(Cadences, LeNiveau1SeFinitSansMortDansLeMemeTempsA30_60Et120ImagesParSeconde)
+{
+    if (!QFile::exists("data/map/1.map"))
+        GTEST_SKIP() << "niveaux non générés";
+    AppQt();
+    for (int heros : {0, 1})
+    {
+        float plusCourt = 1e9f, plusLong = 0.f;
+        for (int images : {30, 60, 120})
+        {
+            const Course c = Courir(heros, 1.f / float(images));
+            EXPECT_TRUE(c.erreurRoute.empty()) << c.erreurRoute;
+            EXPECT_TRUE(c.fini) << "héros " << heros << " à " << images << " images/s";
+            EXPECT_EQ(c.morts, 0) << "héros " << heros << " à " << images << " images/s";
+            std::printf("héros %d, %3d images/s : panneau à %.2f s, %d mort(s)\n", heros, images, c.secondes, c.morts);
+            if (c.fini)
+            {
+                plusCourt = std::min(plusCourt, c.secondes);
+                plusLong = std::max(plusLong, c.secondes);
+            }
+        }
+        EXPECT_LT(plusLong, plusCourt * 1.1f) << "héros " << heros;
+    }
+}
 
 // Des à-coups de 0,4 s (fenêtre déplacée, dialogue) au milieu de frames de 1/60 s, pendant le jeu
 TEST(Cadences, UneFrameLenteNeFaitQuUnPasBorne)
