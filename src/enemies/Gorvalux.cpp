@@ -16,7 +16,7 @@ const double PI = 3.14159265358979323846;
 
 Gorvalux::Gorvalux(SceneGraphique* scene, const sf::Vector2f& position, float profondeur,
                    const std::vector<float>& parametres)
-    : Drovik(scene, position, profondeur, parametres), phase(2.0 * PI)
+    : Drovik(scene, position, profondeur, parametres), phase(2.0 * PI), metronome(sf::seconds(1.f / 30.f), 3)
 {
     masque = 256;
     forceGravite.acceleration = 0.f;
@@ -59,10 +59,15 @@ void Gorvalux::ChangerEtat(int e)
         rayon = RAYON_CORPS;
 }
 
+// Autant de pas que de 1/30 s écoulées : les boules tournent à la même vitesse à toute cadence
 void Gorvalux::Penser()
 {
-    if (horloge2.getElapsedTime().asSeconds() <= 0.03f)
-        return;
+    for (int n = metronome.Pas(); n > 0; --n)
+        PasDePhase();
+}
+
+void Gorvalux::PasDePhase()
+{
     phase -= PAS_PHASE;
     if (phase < 0.0)
         phase += 2.0 * PI;
@@ -80,7 +85,6 @@ void Gorvalux::Penser()
             o->forceMoteur.norme = 250.f;
         }
     }
-    horloge2.restart();
 }
 
 Animal* Gorvalux::CreerAnimal()

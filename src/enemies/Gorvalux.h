@@ -1,6 +1,7 @@
 #pragma once
 
 #include "enemies/Drovik.h"
+#include "engine/Metronome.h"
 
 #include <vector>
 
@@ -33,6 +34,9 @@ protected:
     void Liberer() override;
 
 private:
+    void PasDePhase();
+
     double phase;
     std::vector<Oursin*> oursins;
+    Metronome metronome; // un pas de phase par 1/30 s
 };

@@ -44,8 +44,9 @@ void SilverVanto::Penser()
     switch (etat)
     {
     case DESCENTE:
-        // elle ne descend que de la pesanteur d'une frame à la fois
-        forceGravite.norme = 0.f;
+        // elle ne descend que de la pesanteur d'une frame de 1/60 s, à toute cadence
+        forceGravite.acceleration = 0.f;
+        forceGravite.norme = 9.81f * masse / 60.f;
         break;
     case DEBOUT:
         if (t > 2.5f)

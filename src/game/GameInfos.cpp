@@ -378,20 +378,39 @@ void GameInfos::EtapeFinDePartie()
         return;
     if (!reunis)
     {
+        // ce qui est tenu à la rencontre ne compte qu'une fois relâché puis enfoncé de nouveau
         reunis = true;
         horlogeReunis.restart();
+        tenues.assign(std::size_t(NombreEntrees()), false);
+        for (int i = 0; i < NombreEntrees(); ++i)
+            tenues[std::size_t(i)] = EntreeEnfoncee(i);
         return;
     }
-    // retour au titre : une touche ou un bouton, trois secondes après la rencontre des mots
-    if (horlogeReunis.getElapsedTime().asSeconds() < 3.f)
-        return;
+    // retour au titre : une touche ou un bouton enfoncé après la rencontre des mots, et pas avant trois secondes
     bool appui = false;
-    for (int k = 0; k < sf::Keyboard::KeyCount && !appui; ++k)
-        appui = sf::Keyboard::isKeyPressed(sf::Keyboard::Key(k));
-    for (unsigned b = 0; b < sf::Joystick::getButtonCount(0) && !appui; ++b)
-        appui = sf::Joystick::isButtonPressed(0, b);
-    if (appui)
+    for (int i = 0; i < NombreEntrees(); ++i)
+    {
+        const bool enfoncee = EntreeEnfoncee(i);
+        if (!enfoncee)
+            tenues[std::size_t(i)] = false;
+        else if (!tenues[std::size_t(i)])
+            appui = true;
+    }
+    if (appui && horlogeReunis.getElapsedTime().asSeconds() >= 3.f)
         Ecran::DemanderEcran(1);
+}
+
+int GameInfos::NombreEntrees()
+{
+    return sf::Keyboard::KeyCount + int(sf::Joystick::ButtonCount);
+}
+
+bool GameInfos::EntreeEnfoncee(int entree) const
+{
+    if (entree < sf::Keyboard::KeyCount)
+        return sf::Keyboard::isKeyPressed(sf::Keyboard::Key(entree));
+    const unsigned b = unsigned(entree - sf::Keyboard::KeyCount);
+    return b < sf::Joystick::getButtonCount(0) && sf::Joystick::isButtonPressed(0, b);
 }
 
 // --- Dessin ---

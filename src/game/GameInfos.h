@@ -7,6 +7,7 @@
 #include <SFML/Graphics/Text.hpp>
 
 #include <string>
+#include <vector>
 
 class SceneGraphique;
 class Heros;
@@ -54,6 +55,13 @@ public:
     const sf::Text& Over() const { return over; }
     bool MotsReunis() const;
 
+    // Entrées lues à la fin de partie : les touches du clavier, puis les boutons de la manette
+    static int NombreEntrees();
+
+protected:
+    // L'entrée est-elle enfoncée en ce moment ? (touche i, ou bouton i − nombre de touches)
+    virtual bool EntreeEnfoncee(int entree) const;
+
 private:
     void EtapeBilan();
     void EtapeCompte();
@@ -86,6 +94,7 @@ private:
     Horloge horlogeFin;
     Horloge horlogeReunis;
     bool reunis;
+    std::vector<bool> tenues; // entrées enfoncées depuis la rencontre, pas encore relâchées
     Horloge horlogeClignote;
     bool alerte;
     int etatPrecedent;

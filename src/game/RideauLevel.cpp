@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-RideauLevel::RideauLevel() : etatRideau(0), pas(16)
+RideauLevel::RideauLevel() : etatRideau(0), pas(16), metronome(sf::seconds(1.f / 60.f))
 {
     profondeur = 2.0e9f;
     MoteurGraphique::Instance()->AjouterPermanent(this);
@@ -53,14 +53,7 @@ void RideauLevel::Passer(int etat)
 {
     etatRideau = etat;
     horlogePas.restart();
-}
-
-bool RideauLevel::Pas()
-{
-    if (horlogePas.getElapsedTime().asSeconds() <= 0.01f)
-        return false;
-    horlogePas.restart();
-    return true;
+    metronome.Reprendre();
 }
 
 float RideauLevel::BordBandeau() const
@@ -69,82 +62,97 @@ float RideauLevel::BordBandeau() const
     return b.left + b.width;
 }
 
-// Chaque arrêt est borné à sa cible : elle est atteinte quelles que soient les largeurs
-void RideauLevel::Animer()
+bool RideauLevel::TextesPartis() const
+{
+    const sf::FloatRect z = texteZone.getGlobalBounds(), a = texteActe.getGlobalBounds();
+    return z.left + z.width <= 0.f && a.left >= 640.f;
+}
+
+// Un pas de glissement de l'état donné. Chaque arrêt est borné à sa cible : elle est atteinte
+// quelles que soient les largeurs.
+void RideauLevel::PasDepart(int etat)
 {
     const float p = float(pas);
+    switch (etat)
+    {
+    case 1:
+        rideau.setPosition(0.f, std::min(rideau.getPosition().y + p, 0.f));
+        if (rideau.getPosition().y == 0.f)
+            Passer(2);
+        break;
+    case 2:
+        bandeau.setPosition(std::min(bandeau.getPosition().x + p, 0.f), bandeau.getPosition().y);
+        if (bandeau.getPosition().x == 0.f)
+            Passer(3);
+        break;
+    case 3:
+    {
+        const float cibleZone = BordBandeau() + 8.f, cibleActe = BordBandeau() + 96.f;
+        const sf::Vector2f z = texteZone.getPosition(), a = texteActe.getPosition();
+        texteZone.setPosition(std::min(z.x + p, cibleZone), z.y);
+        texteActe.setPosition(std::max(a.x - p, cibleActe), a.y);
+        if (texteActe.getPosition().x <= cibleActe)
+            Passer(4);
+        break;
+    }
+    case 11:
+        // les textes partent les premiers, rideau baissé : une fois le rideau levé, rien ne reste sur le jeu
+        if (!TextesPartis())
+        {
+            texteZone.move(-16.f, 0.f);
+            texteActe.setPosition(std::min(texteActe.getPosition().x + 16.f, 960.f), texteActe.getPosition().y);
+        }
+        break;
+    case 12:
+    {
+        const float cible = -bandeau.getGlobalBounds().width;
+        bandeau.setPosition(std::max(bandeau.getPosition().x + p, cible), bandeau.getPosition().y);
+        if (bandeau.getPosition().x == cible)
+            Passer(13);
+        break;
+    }
+    case 13:
+        rideau.setPosition(rideau.getPosition().x, std::max(rideau.getPosition().y + p, -480.f));
+        if (rideau.getPosition().y == -480.f)
+            Passer(14);
+        break;
+    case 15:
+        Passer(16);
+        break;
+    default:
+        break;
+    }
+}
+
+// Les glissements vont d'un pas par 1/60 s : une frame longue en fait plusieurs, une courte aucun,
+// et le carton dure autant à toute cadence.
+void RideauLevel::Animer()
+{
     const float e = horlogePas.getElapsedTime().asSeconds();
     switch (etatRideau)
     {
-    case 1:
-        if (Pas())
-        {
-            rideau.setPosition(0.f, std::min(rideau.getPosition().y + p, 0.f));
-            if (rideau.getPosition().y == 0.f)
-                Passer(2);
-        }
-        break;
-    case 2:
-        if (Pas())
-        {
-            bandeau.setPosition(std::min(bandeau.getPosition().x + p, 0.f), bandeau.getPosition().y);
-            if (bandeau.getPosition().x == 0.f)
-                Passer(3);
-        }
-        break;
-    case 3:
-        if (Pas())
-        {
-            const float cibleZone = BordBandeau() + 8.f, cibleActe = BordBandeau() + 96.f;
-            const sf::Vector2f z = texteZone.getPosition(), a = texteActe.getPosition();
-            texteZone.setPosition(std::min(z.x + p, cibleZone), z.y);
-            texteActe.setPosition(std::max(a.x - p, cibleActe), a.y);
-            if (texteActe.getPosition().x <= cibleActe)
-                Passer(4);
-        }
-        break;
     case 4:
         if (e > 0.25f)
             Passer(5);
-        break;
+        return;
     case 11:
-        if (e > 1.f)
+        if (e > 1.f && TextesPartis())
+        {
             Passer(12);
-        break;
-    case 12:
-        if (Pas())
-        {
-            const float cible = -bandeau.getGlobalBounds().width;
-            bandeau.setPosition(std::max(bandeau.getPosition().x + p, cible), bandeau.getPosition().y);
-            if (bandeau.getPosition().x == cible)
-                Passer(13);
-        }
-        break;
-    case 13:
-        if (Pas())
-        {
-            rideau.setPosition(rideau.getPosition().x, std::max(rideau.getPosition().y + p, -480.f));
-            if (rideau.getPosition().y == -480.f)
-                Passer(14);
+            return;
         }
         break;
     case 14:
         if (e > 1.f)
             Passer(15);
-        break;
-    case 15:
-        if (Pas())
-        {
-            const sf::Vector2f z = texteZone.getPosition(), a = texteActe.getPosition();
-            texteZone.setPosition(z.x - 16.f, z.y);
-            texteActe.setPosition(std::min(a.x + 16.f, 960.f), a.y);
-            if (texteActe.getPosition().x == 960.f)
-                Passer(16);
-        }
-        break;
+        return;
     default:
         break;
     }
+    const int etat = etatRideau;
+    const int n = metronome.Pas();
+    for (int i = 0; i < n && etatRideau == etat; ++i)
+        PasDepart(etat);
 }
 
 void RideauLevel::Dessiner(sf::RenderTarget& canvas)

@@ -2,6 +2,7 @@
 
 #include "engine/EntiteGraphique.h"
 #include "engine/Horloge.h"
+#include "engine/Metronome.h"
 
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
@@ -29,9 +30,10 @@ public:
     const sf::Text& TexteActe() const { return texteActe; }
 
 private:
-    bool Pas();
     void Passer(int etat);
+    void PasDepart(int etat);
     float BordBandeau() const;
+    bool TextesPartis() const;
 
     sf::Sprite rideau;
     sf::Sprite bandeau;
@@ -40,4 +42,5 @@ private:
     int etatRideau;
     int pas;
     Horloge horlogePas;
+    Metronome metronome;
 };

@@ -24,8 +24,9 @@ Debris::Debris(SceneGraphique* scene, const sf::Vector2f& position) : CercleScen
 
 void Debris::Animer()
 {
+    // rotation donnée par 1/60 s : l'angle suit le temps, pas le nombre de frames
     if (!sprites.empty())
-        sprites[0]->Tourner(rotation);
+        sprites[0]->FixerRotation(-rotation * 60.f * horlogeElement.getElapsedTime().asSeconds());
     if (horlogeElement.getElapsedTime().asSeconds() >= 1.f)
         aSupprimer = true;
 }

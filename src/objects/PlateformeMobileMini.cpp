@@ -79,7 +79,7 @@ void PlateformeMobileMini::Integrer(float dt)
         Balancier::DeplacerVers(*this, position, dt);
         return;
     }
-    const double theta = balancier.Pas();
+    const double theta = balancier.Pas(dt);
     const float d = float(rayon * std::cos(theta));
     const sf::Vector2f cible = horizontal ? sf::Vector2f(centre.x + d, position.y) : sf::Vector2f(position.x, centre.y + d);
     Balancier::DeplacerVers(*this, cible, dt);

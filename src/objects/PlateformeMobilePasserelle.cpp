@@ -33,7 +33,7 @@ void PlateformeMobilePasserelle::Integrer(float dt)
         Balancier::DeplacerVers(*this, position, dt);
         return;
     }
-    const double theta = balancier.Pas();
+    const double theta = balancier.Pas(dt);
     const sf::Vector2f cible(pivot.x + rayon * float(std::cos(theta)), pivot.y + rayon * float(std::sin(-theta)));
     Balancier::DeplacerVers(*this, cible, dt);
 }

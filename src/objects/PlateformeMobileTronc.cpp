@@ -50,6 +50,6 @@ void PlateformeMobileTronc::Integrer(float dt)
         Balancier::DeplacerVers(*this, position, dt);
         return;
     }
-    const double theta = balancier.Pas();
+    const double theta = balancier.Pas(dt);
     Balancier::DeplacerVers(*this, sf::Vector2f(position.x, centre.y + rayon * float(std::cos(theta))), dt);
 }

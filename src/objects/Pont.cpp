@@ -8,7 +8,8 @@
 
 Pont::Pont(SceneGraphique* scene, const sf::Vector2f& p, float profondeur, const std::vector<float>& parametres,
            int id)
-    : PolygoneScenique(scene, p, profondeur, parametres), planches(0), affaissement(0), charge(0)
+    : PolygoneScenique(scene, p, profondeur, parametres), planches(0), affaissement(0), charge(0),
+      metronome(sf::seconds(0.01f))
 {
     masque = 0x100;
     switch (id)
@@ -63,13 +64,18 @@ void Pont::Animer()
                 sprites[j]->Deplacer(0.f, float((s * (c - 1 - j)) / (c - 1 - k)));
         }
     }
-    if (affaissement != 0 && horlogePont.getElapsedTime().asSeconds() > 0.01f)
+    if (affaissement == 0)
     {
-        const float y = positionElement.y;
+        metronome.Reprendre();
+        return;
+    }
+    // autant de pixels que de centièmes de seconde écoulés, à toute cadence
+    const float y = positionElement.y;
+    for (int n = metronome.Pas(); n > 0 && affaissement > 0; --n)
+    {
         for (int i = 1; i <= c - 2; ++i)
             if (sprites[i]->Position().y > y + 1.f)
                 sprites[i]->Deplacer(0.f, -1.f);
         affaissement -= 1;
-        horlogePont.restart();
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Horloge.h"
+#include "engine/Metronome.h"
 #include "scene/PolygoneScenique.h"
 
 // Pont de planches qui ploie sous le héros, puis se redresse d'un pixel par centième de seconde.
@@ -21,5 +21,5 @@ private:
     int planches;     // c : 8, 12 ou 16 (0 pour un autre genre)
     int affaissement; // s
     int charge;       // u : distance du héros au bout gauche
-    Horloge horlogePont;
+    Metronome metronome; // un pas par centième de seconde
 };

@@ -18,7 +18,16 @@
 
 #include <QInputDialog>
 
+#include <algorithm>
+
 float MyQtSFMLWindow::dureeFrame = 0.f;
+
+namespace
+{
+// Pas de mouvement le plus long : une frame plus lente (chargement, fenêtre déplacée, dialogue)
+// fait ralentir le jeu plutôt que traverser le décor
+const float DUREE_FRAME_MAX = 1.f / 20.f;
+}
 
 MyQtSFMLWindow::MyQtSFMLWindow(QWidget* parent, const QPoint& position, const QSize& taille)
     : QtSFMLWindow(parent, position, taille, 0), ecranCourant(0), frequence(60), pause(false), nombreFrames(0)
@@ -104,7 +113,7 @@ void MyQtSFMLWindow::Actualiser()
         MoteurGraphique::Instance()->AfficherFige(*this);
         MoteurAudio::Instance()->MettreAJour(false);
     }
-    dureeFrame = horloge.restart().asSeconds();
+    dureeFrame = std::min(horloge.restart().asSeconds(), DUREE_FRAME_MAX);
     ++nombreFrames;
 }
 

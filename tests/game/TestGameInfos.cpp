@@ -2,16 +2,30 @@
 #include "game/GameInfos.h"
 #include "game/SceneGraphique.h"
 #include "heroes/Vanto.h"
+#include "screens/Ecran.h"
+
+#include <SFML/Window/Joystick.hpp>
+#include <SFML/Window/Keyboard.hpp>
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace
 {
+// Les touches et boutons enfoncés sont ceux que l'essai tient
+struct InfosEssai : GameInfos
+{
+    using GameInfos::GameInfos;
+    std::set<int> tenues;
+    bool EntreeEnfoncee(int entree) const override { return tenues.count(entree) > 0; }
+};
+
 struct Partie
 {
     SceneGraphique scene;
     Vanto heros;
-    GameInfos infos;
+    InfosEssai infos;
     Partie() : heros(&scene), infos(&scene)
     {
         SourceTemps::Manuel(true);
@@ -118,16 +132,33 @@ TEST(GameInfos, CompteAReboursNoieEtLAirRetrouveLArrete)
     EXPECT_EQ(p.heros.masque, 0);
 }
 
-TEST(GameInfos, FinDePartieLesMotsSeRejoignent)
+// Fin de partie : les mots se rejoignent ; seul un appui fait après leur rencontre ramène au titre
+TEST(GameInfos, FinDePartieLesMotsSeRejoignentPuisUnNouvelAppuiRameneAuTitre)
 {
     Partie p;
+    Ecran::DemanderEcran(5);
+    // le joueur tient droite en perdant sa dernière vie, et appuie sur un bouton pendant que les mots glissent
+    p.infos.tenues = {sf::Keyboard::Right};
     p.heros.vies = 0;
     p.Frames(1);
     EXPECT_TRUE(p.infos.FinDePartie());
-    p.Frames(200);
+    p.Frames(20);
+    p.infos.tenues.insert(sf::Keyboard::KeyCount + 2);
+    p.Frames(180);
     EXPECT_TRUE(p.infos.MotsReunis());
     EXPECT_EQ(p.infos.Game().getPosition().x, 240.f);
     EXPECT_EQ(p.infos.Over().getPosition().x, 400.f);
     p.infos.FixerTemps(30.f);
     EXPECT_NE(p.infos.TempsNiveau(), 30.f);
+    // tenus depuis avant la rencontre : rien, même longtemps après
+    p.Frames(60 * 5);
+    EXPECT_EQ(Ecran::EcranDemande(), 5);
+    // relâchés puis droite enfoncée de nouveau : le titre
+    p.infos.tenues.clear();
+    p.Frames(1);
+    EXPECT_EQ(Ecran::EcranDemande(), 5);
+    p.infos.tenues = {sf::Keyboard::Right};
+    p.Frames(1);
+    EXPECT_EQ(Ecran::EcranDemande(), 1);
+    Ecran::DemanderEcran(0);
 }

@@ -75,7 +75,38 @@ TEST(Rideau, ArriveeEtDepartAtteignentToujoursLeursCibles)
     EXPECT_EQ(r.Bandeau().getPosition().x, -100.f);
     EXPECT_EQ(Jusqua(r, 14), 30);
     EXPECT_GT(Jusqua(r, 16), 60);
-    EXPECT_EQ(r.TexteActe().getPosition().x, 960.f);
+    SourceTemps::Manuel(false);
+}
+
+// Le rideau levé, plus rien du carton ne se dessine sur le jeu : ni au premier chargement,
+// ni au retour après une mort
+TEST(Rideau, RienNeResteSurLeJeuUneFoisLeRideauLeve)
+{
+    SourceTemps::Manuel(true);
+    Image("data/png/accueil/rideau.png", 640, 480);
+    Image("data/png/accueil/bandeau.png", 160, 480);
+    RideauLevel r;
+    r.Preparer("Val des Brises", 1);
+    for (int cycle = 0; cycle < 2; ++cycle)
+    {
+        r.Demarrer();
+        ASSERT_GT(Jusqua(r, 5), 0);
+        r.Terminer();
+        int surLeJeu = 0, frames = 0;
+        while (r.EtatRideau() != 16 && frames < 2000)
+        {
+            SourceTemps::Avancer(sf::seconds(1.f / 60.f));
+            r.Animer();
+            ++frames;
+            const bool dessine = r.EtatRideau() >= 1 && r.EtatRideau() <= 15;
+            const sf::FloatRect z = r.TexteZone().getGlobalBounds(), a = r.TexteActe().getGlobalBounds();
+            const bool textesVus = z.left + z.width > 0.f || a.left < 640.f;
+            if (dessine && r.Rideau().getPosition().y <= -480.f && textesVus)
+                ++surLeJeu;
+        }
+        EXPECT_EQ(r.EtatRideau(), 16);
+        EXPECT_EQ(surLeJeu, 0) << "cycle " << cycle;
+    }
     SourceTemps::Manuel(false);
 }
 

@@ -159,7 +159,8 @@ TEST(Effets, ExplosionFeuArtificeDebris)
     SourceTemps::Avancer(sf::seconds(0.5f));
     d.Animer();
     EXPECT_FALSE(d.ASupprimer());
-    EXPECT_NEAR(d.Sprites()[0]->Rotation(), std::fmod(d.Rotation() + 360.f, 360.f), 1e-3f);
+    // la rotation est donnée par 1/60 s : 30 fois en une demi-seconde, quel que soit le nombre de frames
+    EXPECT_NEAR(d.Sprites()[0]->Rotation(), std::fmod(std::fmod(30.f * d.Rotation(), 360.f) + 360.f, 360.f), 1e-2f);
     SourceTemps::Avancer(sf::seconds(0.6f));
     d.Animer();
     EXPECT_TRUE(d.ASupprimer());

@@ -266,7 +266,7 @@ TEST(Pont, AffaissementDesPlanchesSelonLaCharge)
         h.collision.point = point;
         pont.ContactHeros(&h);
         pont.Synchroniser();
-        SourceTemps::Avancer(sf::seconds(0.02f));
+        SourceTemps::Avancer(sf::seconds(0.01f));
         pont.Animer();
     };
     auto Y = [&](int i) { return pont.Sprites()[i]->Position().y - 500.f; };
@@ -290,15 +290,15 @@ TEST(Pont, AffaissementDesPlanchesSelonLaCharge)
     // les poteaux ne bougent pas
     EXPECT_EQ(pont.Sprites()[12]->Position(), sf::Vector2f(1000.f, 500.f));
 
-    // sans charge : un pixel de moins par centième de seconde
+    // sans charge : un pixel de moins par centième de seconde, deux par frame de 0,02 s
     for (int i = 0; i < 5; ++i)
     {
         pont.Synchroniser();
         SourceTemps::Avancer(sf::seconds(0.02f));
         pont.Animer();
     }
-    EXPECT_EQ(pont.Affaissement(), 18);
-    EXPECT_EQ(Y(6), 18.f);
+    EXPECT_EQ(pont.Affaissement(), 13);
+    EXPECT_EQ(Y(6), 13.f);
 
     // charge au bord (u < 32) ou sur la dernière planche (k ≥ c − 1) : rien ne ploie, s décroît
     for (float x : {808.f + 10.f, 808.f + 11.f * 32.f + 5.f})
@@ -331,7 +331,7 @@ TEST(Pont, PloieSousLeHerosEtSeRedresseQuandIlPart)
     EXPECT_GT(pont->Affaissement(), 5);
     EXPECT_NEAR(pont->Sprites()[plusBasse]->Position().y, h.position.y + 30.f, 4.f);
 
-    // le héros s'en va par un saut : s revient à 0 d'un pixel par frame
+    // le héros s'en va par un saut : s revient à 0 d'un pixel par centième de seconde
     Etape(b, [&] { h.SautMaintenu(); });
     const int s = pont->Affaissement();
     Etapes(b, s + 2);
