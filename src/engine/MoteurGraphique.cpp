@@ -33,7 +33,7 @@ void MoteurGraphique::Vider(bool tout)
         frame = permanents;
 }
 
-void MoteurGraphique::Afficher(sf::RenderTarget& canvas)
+void MoteurGraphique::Afficher(sf::RenderTarget& canvas, bool dessiner)
 {
     for (std::size_t i = 0; i < frame.size(); ++i)
         frame[i]->Synchroniser();
@@ -43,7 +43,7 @@ void MoteurGraphique::Afficher(sf::RenderTarget& canvas)
     {
         frame[i]->Animer();
         // Animer peut avoir retiré l'entité : on relit la liste
-        if (i < frame.size())
+        if (dessiner && i < frame.size())
             frame[i]->Dessiner(canvas);
     }
 }

@@ -18,7 +18,8 @@ public:
     void Retirer(EntiteGraphique* entite);
     void RetirerPermanent(EntiteGraphique* entite);
     void Vider(bool tout);
-    void Afficher(sf::RenderTarget& canvas);
+    // dessiner faux : synchronise et anime sans tracer (parcours d'essai à grande vitesse)
+    void Afficher(sf::RenderTarget& canvas, bool dessiner = true);
     void AfficherFige(sf::RenderTarget& canvas);
 
     const std::vector<EntiteGraphique*>& ListeFrame() const { return frame; }
