@@ -40,87 +40,6 @@ template <typename T> T* Premier(AppGame& app)
         Collecter(&app.Scene().Index()->Racine(), r);
     return r.empty() ? nullptr : r[0];
 }
-// Une frame comme celle du pilote, la direction au choix (1 droite, 0 rien, -1 gauche), et les
-// étapes "x>N action" d'un fichier de route (droite, stop, saut)
-struct Manette
-{
-    float xRepere = 0.f, tRepere = 0.f, tSaut = -10.f;
-    int sauts = 0;
-    struct Etape
-    {
-        bool plus;
-        float x;
-        std::string action;
-    };
-    std::vector<Etape> etapes;
-    std::size_t prochaine = 0;
-    int sens = 1;
-    void Lire(int niveau)
-    {
-        QFile f(QString("tests/integration/routes/%1.route").arg(niveau));
-        if (!f.open(QIODevice::ReadOnly))
-            return;
-        for (const QByteArray& l : f.readAll().split('\n'))
-        {
-            const QList<QByteArray> m = l.split('#')[0].simplified().split(' ');
-            if (m.size() >= 2 && (m[0].startsWith("x>") || m[0].startsWith("x<")))
-                etapes.push_back({m[0][1] == '>', m[0].mid(2).toFloat(), m[1].toStdString()});
-        }
-    }
-    int Route(Pilote& p)
-    {
-        Heros& h = *p.heros;
-        if (p.app->Scene().EtatScene() != SCENE_JEU)
-            prochaine = 0, sens = 1;
-        while (prochaine < etapes.size() && (etapes[prochaine].plus ? h.position.x > etapes[prochaine].x
-                                                                    : h.position.x < etapes[prochaine].x))
-        {
-            const std::string& a = etapes[prochaine++].action;
-            if (a == "stop")
-                sens = 0;
-            else if (a == "droite")
-                sens = 1;
-            else if (a == "gauche")
-                sens = -1;
-            else if (a == "saut")
-                tSaut = p.Temps(), ++sauts;
-        }
-        return sens;
-    }
-    void Frame(Pilote& p, int direction)
-    {
-        const float t = p.Temps();
-        Heros& h = *p.heros;
-        if (p.app->Scene().EtatScene() == SCENE_JEU && !h.CommandesBloquees())
-        {
-            if (direction > 0)
-                h.Droite();
-            else if (direction < 0)
-                h.Gauche();
-            else
-                h.SansDirection();
-            if (t - tRepere > 0.4f && std::fabs(h.position.x - xRepere) < 24.f && t - tSaut > 0.9f)
-            {
-                tSaut = t;
-                ++sauts;
-            }
-            if (t - tSaut < 0.35f)
-                h.SautMaintenu();
-            else
-                h.SautRelache();
-        }
-        if (t - tRepere > 0.4f)
-        {
-            xRepere = h.position.x;
-            tRepere = t;
-        }
-        p.app->temps += Pilote::DT;
-        p.app->Executer();
-        MoteurGraphique::Instance()->Afficher(p.cible);
-        SourceTemps::Avancer(sf::seconds(Pilote::DT));
-        ++p.frame;
-    }
-};
 struct Course
 {
     int morts = 0, sauts = 0;
@@ -143,15 +62,13 @@ Course Courir(int heros, int niveau, bool mourir)
 {
     Course c;
     Pilote p(heros, niveau);
-    Manette m;
-    m.Lire(niveau);
     Heros* h = p.heros;
     AppGame& app = *p.app;
     int vies = h->Vies();
     bool mort = false, recharge = false;
-    while (p.Temps() < 150.f && app.Chargeur().NumeroNiveau() == niveau)
+    while (p.Temps() < 150.f)
     {
-        m.Frame(p, m.Route(p));
+        p.Frame();
         if (h->Vies() < vies)
             ++c.morts;
         vies = h->Vies();
@@ -186,7 +103,8 @@ Course Courir(int heros, int niveau, bool mourir)
             break;
         }
     }
-    c.sauts = m.sauts;
+    c.sauts = p.sauts;
+    EXPECT_EQ(p.erreurRoute, "");
     return c;
 }
 } // namespace
@@ -214,51 +132,5 @@ TEST(ActesBoss, LesCoursesMenentChaqueHerosALArenePuisLeCombatReprendApresUneMor
         {
             EXPECT_GE(r.vuesCorps, r.images * 9 / 10);
         }
-    }
-}
-
-TEST(ActesBoss, Exploration)
-{
-    const char* n = std::getenv("NIVEAU");
-    const char* hs = std::getenv("HEROS");
-    const char* xs = std::getenv("XSTOP");
-    if (!n)
-        GTEST_SKIP();
-    AppQt();
-    const int niveau = std::atoi(n);
-    Pilote p(hs ? std::atoi(hs) : 0, niveau);
-    const float xStop = xs ? float(std::atof(xs)) : 1e9f;
-    Heros* h = p.heros;
-    AppGame& app = *p.app;
-    int seconde = -1;
-    Manette m;
-    m.Lire(niveau);
-    while (p.Temps() < (std::getenv("DUREE") ? float(std::atof(std::getenv("DUREE"))) : 200.f))
-    {
-        // arrivée dans l'arène : le héros ne pousse plus, il saute sur place
-        m.Frame(p, xs ? (h->position.x > xStop ? 0 : 1) : m.Route(p));
-        if (int(p.Temps()) != seconde)
-        {
-            seconde = int(p.Temps());
-            std::cout << "t " << seconde << " niv " << app.Chargeur().NumeroNiveau() << " h " << int(h->position.x)
-                      << "," << int(h->position.y) << " e" << h->Etat() << " ann " << h->Anneaux() << " vies "
-                      << h->Vies() << " scene " << app.Scene().EtatScene() << " lim " << app.Scene().LimiteGauche()
-                      << "-" << app.Scene().LimiteDroite();
-            if (SilverVanto* s = Premier<SilverVanto>(app))
-                std::cout << " SV " << int(s->position.x) << "," << int(s->position.y) << " e" << s->Etat() << " v"
-                          << s->vies;
-            if (BossFinal* b = Premier<BossFinal>(app))
-                std::cout << " BF " << int(b->position.x) << "," << int(b->position.y) << " e" << b->Etat() << " pv"
-                          << b->pointsDeVie;
-            std::cout << std::endl;
-            // clichés demandés : CLICHES=secondes,secondes...
-            if (const char* c = std::getenv("CLICHES"))
-                for (const QByteArray& v : QByteArray(c).split(','))
-                    if (v.toInt() == seconde)
-                        p.cible.getTexture().copyToImage().saveToFile(
-                            "/tmp/bosses/cliche_" + std::to_string(niveau) + "_" + std::to_string(seconde) + ".png");
-        }
-        if (app.Chargeur().NumeroNiveau() != niveau && p.Temps() > 5.f)
-            break;
     }
 }
