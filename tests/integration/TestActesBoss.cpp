@@ -8,7 +8,9 @@
 #include "enemies/BossFinal_Tete.h"
 #include "enemies/SilverVanto.h"
 #include "game/Camera.h"
+#include "game/LevelManager.h"
 #include "game/Quadtree.h"
+#include "objects/FinZone.h"
 
 #include <QFile>
 
@@ -131,6 +133,73 @@ TEST(ActesBoss, LesCoursesMenentChaqueHerosALArenePuisLeCombatReprendApresUneMor
         if (niveau == 6)
         {
             EXPECT_GE(r.vuesCorps, r.images * 9 / 10);
+        }
+    }
+}
+
+// Le boss vaincu lâche sa capsule ; le héros qui tombe sur son bouton finit l'acte : après l'acte 3
+// vient l'acte 4, après l'acte 6, dernier de la partie, le générique
+TEST(ActesBoss, LaCapsuleOuverteMeneALActe4ApresLActe3EtAuGeneriqueApresLActe6)
+{
+    if (!QFile::exists("data/map/3.map") || !QFile::exists("data/map/6.map"))
+        GTEST_SKIP() << "niveaux non générés";
+    AppQt();
+    for (int niveau : {3, 6})
+    {
+        Pilote p(0, niveau);
+        Heros* h = p.heros;
+        AppGame& app = *p.app;
+        bool vaincu = false, pose = false, fin = false, generique = false;
+        int suivant = niveau;
+        while (p.Temps() < 120.f)
+        {
+            p.Frame();
+            if (!vaincu && app.Scene().EtatScene() == SCENE_JEU && EtatBoss(app) > 0)
+            {
+                vaincu = true;
+                if (SilverVanto* s = Premier<SilverVanto>(app))
+                    s->ChangerEtat(Boss::ETAT_VAINCU);
+                if (BossFinal* b = Premier<BossFinal>(app))
+                    b->ChangerEtat(BossFinal::VAINCU);
+            }
+            FinZone* z = vaincu && !pose ? Premier<FinZone>(app) : nullptr;
+            if (z && z->fige)
+            {
+                // posée : le héros tombe sur son bouton
+                pose = true;
+                h->ReinitialiserForces();
+                h->Decoller();
+                h->position = h->positionSuivante = h->positionPrecedente = z->position - sf::Vector2f(0.f, 160.f);
+            }
+            // il tombe droit, quoi que dise la route
+            if (pose && !fin)
+            {
+                const FinZone* c = Premier<FinZone>(app);
+                h->forceMoteur.norme = 0.f;
+                h->position.x = h->positionSuivante.x = c ? c->position.x : h->position.x;
+            }
+            fin = fin || app.Scene().EtatScene() == SCENE_FIN_ACTE;
+            if (Ecran::EcranDemande() == LevelManager::ECRAN_GENERIQUE)
+            {
+                generique = true;
+                break;
+            }
+            if (fin && app.Scene().EtatScene() == SCENE_JEU && app.Chargeur().NumeroNiveau() != niveau)
+            {
+                suivant = app.Chargeur().NumeroNiveau();
+                break;
+            }
+        }
+        std::cout << "acte " << niveau << " : capsule posée " << pose << ", fin d'acte " << fin << ", niveau suivant "
+                  << suivant << ", générique " << generique << " à " << p.Temps() << " s\n";
+        EXPECT_TRUE(pose && fin) << niveau;
+        if (niveau == 3)
+        {
+            EXPECT_EQ(suivant, 4);
+        }
+        else
+        {
+            EXPECT_TRUE(generique);
         }
     }
 }
