@@ -1,6 +1,6 @@
 // Les actes 3 et 6 joués avec leur fichier de route : la course mène chaque héros sans mort
 // jusqu'à l'arène, la vue s'y ferme, le boss se réveille et se voit ; après une mort, le héros
-// revient au point de passage et le combat reprend.
+// revient au point de passage et le combat reprend ; la capsule du boss vaincu finit l'acte.
 #include "Pilote.h"
 #include "SupportQt.h"
 
@@ -16,12 +16,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
-#include <string>
-#include <utility>
-#include <vector>
 #include <iostream>
+#include <vector>
 
 namespace
 {
@@ -42,6 +38,7 @@ template <typename T> T* Premier(AppGame& app)
         Collecter(&app.Scene().Index()->Racine(), r);
     return r.empty() ? nullptr : r[0];
 }
+
 struct Course
 {
     int morts = 0, sauts = 0;
