@@ -12,12 +12,14 @@
 #include "enemies/ZubBombe.h"
 #include "engine/GestionnaireAudio.h"
 #include "engine/MoteurAudio.h"
+#include "game/Camera.h"
 #include "game/SceneGraphique.h"
 #include "heroes/Heros.h"
 #include "objects/FeuArtifice.h"
 #include "objects/FinZone.h"
 #include "scene/Sprite.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -33,7 +35,7 @@ void Son(const char* chemin)
 BossFinal::BossFinal(SceneGraphique* scene_, const sf::Vector2f& p, float profondeur_, const std::vector<float>&)
     : CercleMecanique(scene_, p, profondeur_), pointsDeVie(POINTS_DE_VIE), compteurActions(0), milieuArene(640.f),
       profondeurBase(profondeur_), reacteur(nullptr), tete(nullptr), epaule(nullptr), genou1(nullptr),
-      genou2(nullptr), bras1(nullptr), bras2(nullptr), viseur(nullptr), pilote(nullptr)
+      genou2(nullptr), bras1(nullptr), bras2(nullptr), viseur(nullptr), pilote(nullptr), areneFermee(false)
 {
     drapeauCercle = false;
     rayon = 72.f;
@@ -41,6 +43,9 @@ BossFinal::BossFinal(SceneGraphique* scene_, const sf::Vector2f& p, float profon
     versLaDroite = true;
     AjouterSprite(new Sprite(IMAGE, 320, 144, sf::Vector2f(160.f, 72.f)));
     sprites[0]->FixerCadre(64, 0);
+    // l'arène finit contre son dos : le héros ne passe pas derrière lui avant le combat
+    if (scene && std::fabs(p.x) < 1e6f)
+        scene->FixerLimiteDroite(int(p.x + 96.f));
     // le milieu de l'arène : celui des 1280 derniers pixels du niveau (640 s'il n'en a pas plus)
     if (scene && scene->LimiteDroite() > 1280)
         milieuArene = float(scene->LimiteDroite()) - 640.f;
@@ -116,6 +121,13 @@ BossFinal::~BossFinal()
         viseur->corps = nullptr;
     if (pilote)
         pilote->corps = nullptr;
+    for (ZubBombe* z : bombes)
+        z->corps = nullptr;
+}
+
+bool BossFinal::Menace(const BossFinal* corps)
+{
+    return !corps || corps->etat != VAINCU;
 }
 
 void BossFinal::Oublier(const void* m)
@@ -140,6 +152,7 @@ void BossFinal::Oublier(const void* m)
         viseur = nullptr;
     if (m == pilote)
         pilote = nullptr;
+    bombes.erase(std::remove(bombes.begin(), bombes.end(), m), bombes.end());
 }
 
 bool BossFinal::Confier(ElementScenique* element)
@@ -215,6 +228,9 @@ void BossFinal::Entrainer()
     if (moteur)
         return;
     forceMoteur.Annuler();
+    // vaincu, il ne suit plus une botte qui finirait son pas
+    if (etat == VAINCU)
+        return;
     BossFinal_Botte* b = Botte(genou1);
     if (!b || !b->Moteur())
         b = Botte(genou2);
@@ -285,6 +301,22 @@ void BossFinal::Relacher()
     ReinitialiserMembres();
 }
 
+bool BossFinal::HerosArrive()
+{
+    if (areneFermee)
+        return true;
+    Camera* camera = scene ? scene->CameraScene() : nullptr;
+    if (!camera)
+        return true;
+    if (camera->Vue().getCenter().x != float(scene->LimiteDroite() - 320))
+        return false;
+    // la vue se ferme sur l'écran du combat, le robot y fait face au milieu
+    areneFermee = true;
+    scene->FixerLimiteGauche(scene->LimiteDroite() - 640);
+    milieuArene = float(scene->LimiteGauche()) + 320.f;
+    return true;
+}
+
 void BossFinal::Penser()
 {
     const float t = horloge2.getElapsedTime().asSeconds();
@@ -297,7 +329,10 @@ void BossFinal::Penser()
     switch (etat)
     {
     case ATTENTE:
-        if (t > 5.f)
+        // l'attente ne compte qu'une fois le héros dans l'arène
+        if (!HerosArrive())
+            horloge2.restart();
+        else if (t > 5.f)
         {
             ChangerEtat(OUVERTURE);
             Commencer();
@@ -438,8 +473,10 @@ void BossFinal::Penser()
                 d = -d;
             const sf::Vector2f jet = reacteur ? reacteur->position
                                               : position + sf::Vector2f(versLaDroite ? 112.f : -112.f, 24.f);
-            if (scene)
-                scene->AjouterElement(new ZubBombe(scene, sf::Vector2f(jet.x, jet.y - 96.f), PI / 2.0 - d));
+            ZubBombe* z = new ZubBombe(scene, sf::Vector2f(jet.x, jet.y - 96.f), PI / 2.0 - d);
+            z->corps = this;
+            bombes.push_back(z);
+            Confier(z);
             compteurActions += 1;
             horloge2.restart();
         }
@@ -465,6 +502,20 @@ void BossFinal::ChangerEtat(int e)
         break;
     case VAINCU:
     {
+        // il s'arrête là où le coup l'a pris, membres compris, quel que soit son mouvement
+        Relacher();
+        for (CercleMecanique* m : {static_cast<CercleMecanique*>(genou1), static_cast<CercleMecanique*>(genou2),
+                                   static_cast<CercleMecanique*>(bras1), static_cast<CercleMecanique*>(bras2)})
+            if (m)
+                m->ChangerEtat(0);
+        for (BossFinal_Botte* b : {Botte(genou1), Botte(genou2)})
+            if (b)
+            {
+                b->FixerMoteur(false);
+                b->ReinitialiserForces();
+                b->forceGravite.acceleration = 0.f;
+            }
+        Attacher();
         Son("data/ogg/sounds/pouf.ogg");
         if (sf::Music* m = GestionnaireAudio::Instance()->Musique(MUSIQUE, false))
             MoteurAudio::Instance()->ArreterMusique(m);

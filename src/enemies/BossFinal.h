@@ -2,6 +2,8 @@
 
 #include "physics/CercleMecanique.h"
 
+#include <vector>
+
 class BossFinal_Reacteur;
 class BossFinal_Tete;
 class BossFinal_Epaule;
@@ -11,6 +13,7 @@ class BossFinal_Bras;
 class BossFinal_AvantBras;
 class Viseur;
 class Malvek;
+class ZubBombe;
 
 // Grand robot final : un corps qui porte tête, épaulière, réacteur, deux jambes et deux bras.
 // Il marche en posant ses bottes, saute hors de vue, retombe sur la cible du viseur,
@@ -69,6 +72,10 @@ public:
 
     bool Invulnerable() const { return drapeauCercle; }
     Horloge& HorlogeEtat() { return horloge2; }
+    // un morceau ou une bombe de ce robot blesse-t-il encore ? (plus rien après la défaite)
+    static bool Menace(const BossFinal* corps);
+    // le héros est arrivé dans l'arène : la vue y est fermée
+    bool AreneFermee() const { return areneFermee; }
 
     int pointsDeVie;
     int compteurActions;
@@ -83,6 +90,7 @@ public:
     BossFinal_Bras* bras2;
     Viseur* viseur;
     Malvek* pilote;
+    std::vector<ZubBombe*> bombes;
 
     // angle donné face à -x, retourné quand le robot regarde vers +x
     double Miroir(double angle) const;
@@ -96,4 +104,8 @@ private:
     void Detacher(bool bras);
     void Attacher();
     void Relacher();
+    // vrai dès que la caméra a atteint le bord droit (ou sans caméra) ; ferme alors l'arène
+    bool HerosArrive();
+
+    bool areneFermee;
 };

@@ -88,7 +88,7 @@ void BossFinal_AvantBras::Entrainer()
 
 void BossFinal_AvantBras::ToucherHeros(Heros* heros)
 {
-    if (heros && heros->Blesser(0))
+    if (heros && BossFinal::Menace(corps) && heros->Blesser(0))
         GestionnaireAudio::Instance()->JouerSon("data/ogg/sounds/pics.ogg");
 }
 

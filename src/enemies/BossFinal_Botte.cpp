@@ -201,3 +201,9 @@ void BossFinal_Botte::AnimerEtat()
     else
         sprites[0]->FixerCadre(304, 0);
 }
+
+void BossFinal_Botte::ToucherHeros(Heros* heros)
+{
+    if (BossFinal::Menace(corps))
+        CercleMecanique::ToucherHeros(heros);
+}

@@ -12,6 +12,8 @@ public:
     BossFinal_Botte(SceneGraphique* scene, BossFinal* corps, BossFinal_Genou* cuisse, float profondeur);
     ~BossFinal_Botte() override;
 
+    void ToucherHeros(Heros* heros) override;
+
     void Integrer(float dt) override;
     void Entrainer() override;
     void Penser() override;

@@ -74,3 +74,9 @@ void BossFinal_Bras::AnimerEtat()
     else
         sprites[0]->FixerImage(8, 0);
 }
+
+void BossFinal_Bras::ToucherHeros(Heros* heros)
+{
+    if (BossFinal::Menace(corps))
+        CercleMecanique::ToucherHeros(heros);
+}

@@ -12,6 +12,8 @@ public:
     BossFinal_Bras(SceneGraphique* scene, BossFinal* corps, float profondeur, float profondeurAvantBras);
     ~BossFinal_Bras() override;
 
+    void ToucherHeros(Heros* heros) override;
+
     void Entrainer() override;
     void ChangerEtat(int e) override;
     void AnimerEtat() override;

@@ -18,3 +18,9 @@ BossFinal_Epaule::~BossFinal_Epaule()
     if (corps)
         corps->Oublier(this);
 }
+
+void BossFinal_Epaule::ToucherHeros(Heros* heros)
+{
+    if (BossFinal::Menace(corps))
+        CercleMecanique::ToucherHeros(heros);
+}

@@ -11,5 +11,7 @@ public:
     BossFinal_Epaule(SceneGraphique* scene, BossFinal* corps, float profondeur);
     ~BossFinal_Epaule() override;
 
+    void ToucherHeros(Heros* heros) override;
+
     BossFinal* corps;
 };

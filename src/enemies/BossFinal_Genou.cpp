@@ -94,3 +94,9 @@ void BossFinal_Genou::AnimerEtat()
     else
         sprites[0]->FixerCadre(224, 0);
 }
+
+void BossFinal_Genou::ToucherHeros(Heros* heros)
+{
+    if (BossFinal::Menace(corps))
+        CercleMecanique::ToucherHeros(heros);
+}

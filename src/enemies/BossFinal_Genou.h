@@ -12,6 +12,8 @@ public:
     BossFinal_Genou(SceneGraphique* scene, BossFinal* corps, float profondeur, float profondeurBotte);
     ~BossFinal_Genou() override;
 
+    void ToucherHeros(Heros* heros) override;
+
     void Entrainer() override;
     void ChangerEtat(int e) override;
     void AnimerEtat() override;

@@ -40,3 +40,9 @@ void BossFinal_Reacteur::AnimerEtat()
     else
         sprites[0]->AnimerLigne(0, 6, 7, 0.05f, true);
 }
+
+void BossFinal_Reacteur::ToucherHeros(Heros* heros)
+{
+    if (BossFinal::Menace(corps))
+        CercleMecanique::ToucherHeros(heros);
+}

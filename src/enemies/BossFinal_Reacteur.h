@@ -11,6 +11,8 @@ public:
     BossFinal_Reacteur(SceneGraphique* scene, BossFinal* corps, float profondeur);
     ~BossFinal_Reacteur() override;
 
+    void ToucherHeros(Heros* heros) override;
+
     void AnimerEtat() override;
 
     BossFinal* corps;

@@ -46,3 +46,9 @@ void BossFinal_Tete::AnimerEtat()
             sprites[0]->FixerRotation(90.f * t - 90.f);
     }
 }
+
+void BossFinal_Tete::ToucherHeros(Heros* heros)
+{
+    if (BossFinal::Menace(corps))
+        CercleMecanique::ToucherHeros(heros);
+}

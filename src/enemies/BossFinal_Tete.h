@@ -11,6 +11,8 @@ public:
     BossFinal_Tete(SceneGraphique* scene, BossFinal* corps, float profondeur);
     ~BossFinal_Tete() override;
 
+    void ToucherHeros(Heros* heros) override;
+
     void AnimerEtat() override;
 
     BossFinal* corps;

@@ -96,7 +96,9 @@ void SilverVanto::Penser()
 
 void SilverVanto::Reception()
 {
-    ChangerEtat(etat == SAUT ? RUEE_CHARGEE : DEBOUT);
+    // vaincu, il se pose sans reprendre le combat
+    if (etat != ETAT_VAINCU)
+        ChangerEtat(etat == SAUT ? RUEE_CHARGEE : DEBOUT);
     Atterrir();
 }
 
@@ -165,7 +167,8 @@ bool SilverVanto::EstDangereux(const EntitePhysique* autre)
     case RUEE:
         if (forceMoteur.norme == 0.f || Derriere(autre))
             return true;
-        return forceMoteur.norme * autre->vitesse.norme >= 0.f;
+        // mouvement du héros par rapport au double : il le blesse s'il ne vient pas à sa rencontre
+        return forceMoteur.norme * (autre->vitesse.x - vitesse.x) >= 0.f;
     default:
         return true;
     }

@@ -1,5 +1,6 @@
 #include "enemies/ZubBombe.h"
 
+#include "enemies/BossFinal.h"
 #include "game/SceneGraphique.h"
 #include "heroes/Heros.h"
 #include "objects/Explosion.h"
@@ -19,9 +20,16 @@ ZubBombe::ZubBombe(SceneGraphique* scene_, const sf::Vector2f& p, double angle) 
     forceElan.norme = 450.f;
 }
 
+ZubBombe::~ZubBombe()
+{
+    if (corps)
+        corps->Oublier(this);
+}
+
 void ZubBombe::ToucherHeros(Heros* heros)
 {
-    if (heros)
+    // le robot vaincu, ses bombes ne blessent plus
+    if (heros && BossFinal::Menace(corps))
         heros->Blesser(0);
 }
 

@@ -771,9 +771,10 @@ void Heros::LimiterAuNiveau()
     if (commandesBloquees || !scene)
         return;
     const float g = float(scene->LimiteGauche()) + rayon, d = float(scene->LimiteDroite()) - rayon;
-    if (positionSuivante.x <= g && vitesse.x < 0.f)
+    // même immobile ou repoussé, le héros reste entre les limites : la vue le montre toujours
+    if (positionSuivante.x < g)
         positionSuivante.x = g;
-    if (positionSuivante.x >= d && vitesse.x > 0.f)
+    if (positionSuivante.x > d)
         positionSuivante.x = d;
     if (masque != 0 && position.y > float(scene->LimiteBas()))
         ChangerEtat(HEROS_MORT);

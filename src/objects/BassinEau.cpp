@@ -7,7 +7,10 @@
 #include "physics/Segment.h"
 #include "scene/Sprite.h"
 
+#include <algorithm>
 #include <cmath>
+
+std::vector<BassinEau*> BassinEau::bassins;
 
 int BassinEau::LireCases(const std::vector<float>& p, std::size_t i)
 {
@@ -41,6 +44,20 @@ BassinEau::BassinEau(SceneGraphique* scene_, const sf::Vector2f& p, float profon
     if (scene)
         for (int i = 0; i < largeur; ++i)
             scene->AjouterElement(new SurfaceEau(scene, sf::Vector2f(p.x + 64.f * float(i), p.y - 32.f)));
+    bassins.push_back(this);
+}
+
+BassinEau::~BassinEau()
+{
+    bassins.erase(std::remove(bassins.begin(), bassins.end(), this), bassins.end());
+}
+
+const BassinEau* BassinEau::Contenant(const SceneGraphique* scene, const sf::Vector2f& point)
+{
+    for (const BassinEau* b : bassins)
+        if (b->scene == scene && b->cadre.contains(point))
+            return b;
+    return nullptr;
 }
 
 void BassinEau::Eclabousser(float x)

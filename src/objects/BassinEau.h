@@ -3,6 +3,7 @@
 #include "scene/PolygoneScenique.h"
 
 #include <cstddef>
+#include <vector>
 
 // Bassin d'eau de p0 × p1 cases de 64 pixels : fixe le niveau de l'eau de la scène,
 // porte sa surface et deux lignes de détection (entrée sous la surface, sortie au-dessus).
@@ -14,6 +15,7 @@ public:
 
     BassinEau(SceneGraphique* scene, const sf::Vector2f& position, float profondeur,
               const std::vector<float>& parametres);
+    ~BassinEau() override;
 
     void ContactHeros(Heros* heros) override;
     void ContactCercle(CercleScenique* cercle) override;
@@ -25,9 +27,15 @@ public:
     static int LireCases(const std::vector<float>& parametres, std::size_t i);
     // Vitesse au-delà de laquelle le héros court sur l'eau (le double de sa pointe sans chaussures)
     static float VitesseSurLEau(const Heros& heros);
+    // Le bassin de la scène dont l'eau contient ce point (nul hors de l'eau) : chaque eau
+    // décide pour les bulles qui y naissent
+    static const BassinEau* Contenant(const SceneGraphique* scene, const sf::Vector2f& point);
+    // Ligne où éclatent les petites bulles : la ligne d'entrée, 32 pixels sous la surface
+    float LigneBulles() const { return positionElement.y; }
 
 private:
     void Eclabousser(float x);
 
     int largeur, hauteur;
+    static std::vector<BassinEau*> bassins;
 };

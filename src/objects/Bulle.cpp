@@ -2,6 +2,7 @@
 
 #include "game/SceneGraphique.h"
 #include "heroes/Heros.h"
+#include "objects/BassinEau.h"
 #include "scene/Sprite.h"
 
 #include <cmath>
@@ -13,6 +14,9 @@ Bulle::Bulle(SceneGraphique* scene, const sf::Vector2f& position, int n) : Cercl
     rayon = 1.f;
     echelleTemps = 0.5f;
     yDepart = position.y;
+    const BassinEau* eau = BassinEau::Contenant(scene, position);
+    dansLEau = eau != nullptr;
+    ligne = eau ? eau->LigneBulles() : 0.f;
     imageCible = int(std::round(double(n) * double(std::rand() % 32768) / 32767.0));
     AjouterSprite(new Sprite("data/png/game/personnages/heros/ressources/bulle.png", 64, 64, sf::Vector2f(32.f, 32.f)));
     sprites[0]->FixerImage(0, 0);
@@ -37,9 +41,8 @@ void Bulle::AnimerEtat()
 {
     if (etat == 0)
     {
-        // bulle partie sous l'eau qui ne sera pas pleine : éclate à la ligne d'entrée, 32 pixels sous la surface
-        const float ligne = scene ? float(scene->NiveauEau()) + 32.f : 0.f;
-        if (imageCible < 6 && scene && yDepart > ligne && position.y <= ligne)
+        // bulle partie sous l'eau qui ne sera pas pleine : éclate à la ligne d'entrée de son bassin
+        if (imageCible < 6 && dansLEau && yDepart > ligne && position.y <= ligne)
         {
             ChangerEtat(9);
             return;

@@ -16,4 +16,7 @@ public:
 private:
     int imageCible;
     float yDepart;
+    // ligne d'éclatement des petites bulles, celle de l'eau où elle est née
+    bool dansLEau;
+    float ligne;
 };
