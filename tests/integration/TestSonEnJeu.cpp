@@ -173,3 +173,78 @@ TEST(SonEnJeu, MusiqueDeZoneAudibleDansLaPartie)
     EXPECT_TRUE(zoneEnTete) << "la musique de la zone 1 n'a pas pris la tête de la pile";
     EXPECT_GT(NiveauEfficace(wav, 1.3, 0.2), 0.005);
 }
+
+#include "game/AppGame.h"
+#include "shell/MyQtSFMLWindow.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <iostream>
+
+// Entrée relâchée en pleine partie : la pause du menu (coche comprise), image figée avec le mot
+// PAUSE et musique suspendue ; relâchée de nouveau, tout reprend
+TEST(SonEnJeu, EntreeRelacheeEnJeuSuspendLaMusiqueEtFigeLImage)
+{
+    if (!QFile::exists("data/ogg/musics/zone_1.ogg") || !QFile::exists("data/map/1.map"))
+        GTEST_SKIP() << "données non générées";
+    QTemporaryDir dossier;
+    const std::string wav = PreparerSortieWave(dossier);
+    AppQt();
+    bool enJeu = false, figee = false, coche = false, reprise = false;
+    int clairs = 0, sombres = 0;
+    {
+        MyQMainWindow fenetre;
+        fenetre.show();
+        MyQtSFMLWindow* canvas = fenetre.Canvas();
+        QAction* pause = nullptr;
+        for (QAction* a : fenetre.menuBar()->actions().first()->menu()->actions())
+            if (a->text() == "Mettre en pause")
+                pause = a;
+        ASSERT_TRUE(AttendreMusique());
+        GameOptions::Instance()->DefinirNiveauChoisi(1);
+        Ecran::DemanderEcran(5);
+        for (int i = 0; i < 150 && !enJeu; ++i)
+        {
+            Patienter(100);
+            auto* jeu = canvas->EcranCourant() == 5 ? dynamic_cast<AppGame*>(canvas->EcranNumero(5)->App()) : nullptr;
+            enJeu = jeu && jeu->Scene().EtatScene() == SCENE_JEU && !MoteurAudio::Instance()->Pile().empty();
+        }
+        Patienter(1500);
+        auto relacher = [&] {
+            QKeyEvent e(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(canvas, &e);
+            Patienter(100);
+        };
+        relacher();
+        coche = canvas->EnPause() && pause->isChecked();
+        const sf::Image a = canvas->Image().getTexture().copyToImage();
+        Patienter(1400);
+        const sf::Image b = canvas->Image().getTexture().copyToImage();
+        figee = std::memcmp(a.getPixelsPtr(), b.getPixelsPtr(), 640 * 480 * 4) == 0;
+        // le mot : du blanc pur bordé de noir au milieu de l'image
+        for (unsigned y = 215; y < 265; ++y)
+            for (unsigned x = 250; x < 390; ++x)
+            {
+                clairs += a.getPixel(x, y) == sf::Color::White;
+                sombres += a.getPixel(x, y) == sf::Color::Black;
+            }
+        relacher();
+        reprise = !canvas->EnPause() && !pause->isChecked();
+        Patienter(1400);
+    }
+    const double avant = NiveauEfficace(wav, 4.3, 3.1), pendant = NiveauEfficace(wav, 2.8, 1.7),
+                 apres = NiveauEfficace(wav, 1.2, 0.1);
+    std::cout << "niveaux : avant " << avant << ", en pause " << pendant << ", après " << apres << std::endl;
+    EXPECT_TRUE(enJeu);
+    EXPECT_TRUE(coche) << "pause et coche du menu";
+    EXPECT_TRUE(figee);
+    EXPECT_GT(clairs, 300);
+    EXPECT_GT(sombres, 100);
+    EXPECT_TRUE(reprise);
+    EXPECT_GT(avant, 0.005);
+    EXPECT_LT(pendant, 1e-4);
+    EXPECT_GT(apres, 0.005);
+}
