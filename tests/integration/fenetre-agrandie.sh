@@ -37,6 +37,17 @@ choisir_taille() {
   xdotool key Return; sleep 1
 }
 relacher() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
+# attend (40 s au plus) que le haut de l'image ressemble au titre, ou à la partie (ciel du niveau 1)
+attendre() {
+  local i test
+  [[ $1 == titre ]] && test="mean.b>0.5 && mean.r<0.2 && mean.g<0.33" || test="mean.b>0.85 && mean.r<0.1"
+  for i in $(seq 1 80); do
+    zone haut 640 100 "$X" $(( Y + barre ))
+    [[ $(convert "$tmp/haut.png" -format "%[fx:$test ? 1 : 0]" info:) == 1 ]] && return 0
+    sleep 0.5
+  done
+  return 1
+}
 
 lancer_jeu
 [[ -n "$w" ]] || { echo "ÉCHEC : pas de fenêtre"; kill $pid; exit 1; }
@@ -45,7 +56,8 @@ read -r L H X Y < <(geometrie)
 barre=$(( H - 480 ))
 verifier "fenêtre x1 : 640 de large, barre de menus de $barre pixels ($L x $H)" '[[ $L -eq 640 && $barre -gt 0 ]]'
 xdotool mousemove $(( X + 5 )) $(( Y + barre + 5 ))
-sleep 3; xdotool key Return; sleep 2      # les cartes, puis le titre
+attendre titre; t=$?                      # les cartes passent d'elles-mêmes
+verifier "le titre apparaît" '[[ $t -eq 0 ]]'
 xdotool key ctrl+p; sleep 0.5             # image figée : même image à chaque taille
 zone x1 640 480 "$X" $(( Y + barre ))
 
@@ -66,14 +78,16 @@ if [[ $PHASE == tailles ]]; then
   xdotool key ctrl+p; sleep 0.3
   xdotool mousemove $(( X + 640 )) $(( Y + barre + 900 )); sleep 0.5
   zone titre 1280 960 "$X" $(( Y + barre ))
+  # la rubrique survolée est jaune (choisie) : « synopsis » en bas, pas « jouer »
+  jaune() { convert "$tmp/titre.png" -crop "$1" +repage -fuzz 15% -fill black +opaque '#ffe000' -format '%[fx:int(mean*w*h)]' info:; }
+  js=$(jaune 300x40+490+880); jj=$(jaune 300x40+490+780)
+  verifier "en x2, le pointeur sur « synopsis » la met en jaune ($js pixels jaunes ; « jouer » : $jj)" '[[ $js -gt 100 && $jj -lt 20 ]]'
   xdotool click 1; sleep 2.5
   zone clic 1280 960 "$X" $(( Y + barre ))
-  # le synopsis défile sur un fond fixe : pas de héros, pas de niveau ; la partie montrerait son carton
-  convert "$tmp/clic.png" -scale 50% "$tmp/clic1.png"
-  ecran=$(grep -c "" /dev/null)
+  # le synopsis : un texte sur un fond, sans le ciel bleu du titre ni le carton orangé de la partie
+  haut=$(convert "$tmp/clic.png" -crop 1280x200+0+0 +repage -format '%[fx:mean.b>0.5 || mean.r>0.8 ? 1 : 0]' info:)
   e=$(ecart titre clic)
-  verifier "le clic en x2 change d'écran ($e pixels)" '[[ ${e:-0} -gt 100000 ]]'
-  cp "$tmp/clic1.png" "${CLICHES:-/tmp}/confort-clic-x2.png" 2>/dev/null
+  verifier "le clic en x2 ouvre le synopsis, pas la partie ($e pixels changent)" '[[ ${e:-0} -gt 100000 && $haut == 0 ]]' 
 else
   # plein écran : l'image x2 centrée sur du noir (1920 × 1080 : 1280 × 960 en 320, 60)
   xdotool key F11; sleep 1.5
@@ -94,7 +108,10 @@ else
 
   # la partie ; Entrée relâchée la met en pause (image figée, mot PAUSE) puis la reprend
   xdotool key ctrl+p; sleep 0.3
-  xdotool key Return; sleep 6
+  xdotool key Return                      # « jouer »
+  attendre jeu; t=$?
+  verifier "la partie commence" '[[ $t -eq 0 ]]'
+  sleep 1
   zone jeu1 640 480 "$X" $(( Y + barre )); sleep 1.2
   zone jeu2 640 480 "$X" $(( Y + barre ))
   relacher Return; sleep 0.5
@@ -113,7 +130,7 @@ else
   d=$(xdotool search --onlyvisible --name "^Configuration contrôleurs$" | head -1)
   if [[ -n "$d" ]]; then
     read -r _ _ DX DY < <(w=$d geometrie)
-    xdotool mousemove $(( DX + 280 )) $(( DY + 60 )) click 1; sleep 0.3   # « Définir »
+    xdotool mousemove $(( DX + 325 )) $(( DY + 97 )) click 1; sleep 0.3   # « Définir »
     for t in Up Down Left Right q s d F5; do xdotool key "$t"; sleep 0.1; done
     zone boite 400 200 "$DX" "$DY"
     xdotool key Return; sleep 0.1            # capture finie : touche avalée

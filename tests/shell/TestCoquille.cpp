@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTabBar>
 #include <QSlider>
 
 #include <SFML/Window/Event.hpp>
@@ -396,6 +397,9 @@ TEST_F(Coquille, ToucheInhabituelleDefinieDansLaBoitePuisJouee)
         MenuDialogControleur d(canvas(), Qt::WindowTitleHint);
         d.show();
         d.DefinirActionClavier();
+        // les touches arrivent au widget qui a le focus : ici la barre d'onglets, friande de flèches
+        QWidget* focus = d.findChild<QTabBar*>();
+        ASSERT_NE(focus, nullptr);
         const std::pair<int, Qt::KeyboardModifiers> frappes[8] = {
             {Qt::Key_Up, Qt::NoModifier}, {Qt::Key_Down, Qt::NoModifier},   {Qt::Key_Left, Qt::NoModifier},
             {Qt::Key_Right, Qt::NoModifier}, {Qt::Key_Q, Qt::NoModifier}, {Qt::Key_0, Qt::KeypadModifier},
@@ -403,7 +407,7 @@ TEST_F(Coquille, ToucheInhabituelleDefinieDansLaBoitePuisJouee)
         for (const auto& f : frappes)
         {
             QKeyEvent e(QEvent::KeyPress, f.first, f.second);
-            QApplication::sendEvent(&d, &e);
+            QApplication::sendEvent(focus, &e);
         }
         EXPECT_EQ(d.TexteClavier(), "Clavier OK");
     }
