@@ -26,7 +26,7 @@ geometrie() {
 # cliché d'une zone de l'écran : nom largeur hauteur x y
 zone() { import -window root -crop "$2x$3+$4+$5" +repage "$tmp/$1.png"; }
 # pixels différents entre deux images
-ecart() { compare -metric AE "$tmp/$1.png" "$tmp/$2.png" null: 2>&1 | cut -d' ' -f1; }
+ecart() { compare -metric AE "$tmp/$1.png" "$tmp/$2.png" null: 2>&1 | awk '{printf "%d", $1}'; }
 # le cliché x1 agrandi f fois, pixel pour pixel
 agrandir() { convert "$tmp/x1.png" -scale "$(( $2 * 100 ))%" "$tmp/$1.png"; }
 # rubrique du menu « Vidéo » : Taille, puis xN (clavier dans le menu ouvert à la souris)
@@ -87,7 +87,7 @@ if [[ $PHASE == tailles ]]; then
   # le synopsis : un texte sur un fond, sans le ciel bleu du titre ni le carton orangé de la partie
   haut=$(convert "$tmp/clic.png" -crop 1280x200+0+0 +repage -format '%[fx:mean.b>0.5 || mean.r>0.8 ? 1 : 0]' info:)
   e=$(ecart titre clic)
-  verifier "le clic en x2 ouvre le synopsis, pas la partie ($e pixels changent)" '[[ ${e:-0} -gt 100000 && $haut == 0 ]]' 
+  verifier "le clic en x2 ouvre le synopsis, pas la partie ($e pixels changent)" '[[ $e -gt 100000 && $haut == 0 ]]' 
 else
   # plein écran : l'image x2 centrée sur du noir (1920 × 1080 : 1280 × 960 en 320, 60)
   xdotool key F11; sleep 1.5
@@ -111,19 +111,17 @@ else
   xdotool key Return                      # « jouer »
   attendre jeu; t=$?
   verifier "la partie commence" '[[ $t -eq 0 ]]'
-  sleep 1
-  zone jeu1 640 480 "$X" $(( Y + barre )); sleep 1.2
-  zone jeu2 640 480 "$X" $(( Y + barre ))
+  zone jeu 640 480 "$X" $(( Y + barre ))
   relacher Return; sleep 0.5
   zone pause1 640 480 "$X" $(( Y + barre )); sleep 1.2
   zone pause2 640 480 "$X" $(( Y + barre ))
-  relacher Return; sleep 1.2
-  zone reprise 640 480 "$X" $(( Y + barre ))
-  e1=$(ecart jeu1 jeu2); e2=$(ecart pause1 pause2); e3=$(ecart pause2 reprise); e4=$(ecart jeu2 pause1)
-  verifier "la partie bouge ($e1 pixels en 1,2 s)" '[[ ${e1:-0} -gt 0 ]]'
-  verifier "Entrée : image figée ($e2 pixels en 1,2 s), le mot PAUSE apparaît ($e4 pixels)" \
-    '[[ $e2 == 0 && ${e4:-0} -gt 500 ]]'
-  verifier "Entrée de nouveau : la partie reprend ($e3 pixels)" '[[ ${e3:-0} -gt 500 ]]'
+  relacher Return; sleep 0.3
+  zone reprise1 640 480 "$X" $(( Y + barre )); sleep 1.2
+  zone reprise2 640 480 "$X" $(( Y + barre ))
+  e1=$(ecart pause1 pause2); e2=$(ecart jeu pause1); e3=$(ecart reprise1 reprise2)
+  verifier "Entrée : image figée ($e1 pixels changent en 1,2 s), le mot PAUSE apparaît ($e2 pixels)" \
+    '[[ $e1 == 0 && $e2 -gt 500 ]]'
+  verifier "Entrée de nouveau : la partie reprend ($e3 pixels changent en 1,2 s)" '[[ $e3 -gt 0 ]]'
 
   # ENTRER lié à F5 dans la boîte des contrôleurs ; F5 met alors en pause et reprend
   xdotool key ctrl+c; sleep 1
@@ -139,13 +137,14 @@ else
   verifier "la boîte des contrôleurs s'est ouverte puis fermée" \
     '[[ -n "$d" ]] && ! xdotool search --onlyvisible --name "^Configuration contrôleurs$" >/dev/null'
   xdotool windowfocus "$w"; sleep 0.3
+  attendre jeu
   relacher F5; sleep 0.5
   zone f5a 640 480 "$X" $(( Y + barre )); sleep 1.2
   zone f5b 640 480 "$X" $(( Y + barre ))
   relacher F5; sleep 1.2
   zone f5c 640 480 "$X" $(( Y + barre ))
   e5=$(ecart f5a f5b); e6=$(ecart f5b f5c)
-  verifier "F5 définie met en pause ($e5 pixels en 1,2 s) puis reprend ($e6 pixels)" '[[ $e5 == 0 && ${e6:-0} -gt 500 ]]'
+  verifier "F5 définie met en pause ($e5 pixels en 1,2 s) puis reprend ($e6 pixels)" '[[ $e5 == 0 && $e6 -gt 0 ]]'
 fi
 [[ -n "${CLICHES:-}" ]] && cp "$tmp"/*.png "$CLICHES"/ 2>/dev/null
 xdotool key ctrl+q
