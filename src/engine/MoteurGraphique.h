@@ -20,6 +20,8 @@ public:
     void Vider(bool tout);
     void Afficher(sf::RenderTarget& canvas);
     void AfficherFige(sf::RenderTarget& canvas);
+    // Vrai pendant AfficherFige : ce qui clignote garde son dernier état
+    bool Fige() const { return fige; }
 
     const std::vector<EntiteGraphique*>& ListeFrame() const { return frame; }
     const std::vector<EntiteGraphique*>& ListePermanente() const { return permanents; }
@@ -28,4 +30,5 @@ private:
     MoteurGraphique() = default;
     std::vector<EntiteGraphique*> frame;
     std::vector<EntiteGraphique*> permanents;
+    bool fige = false;
 };

@@ -45,9 +45,12 @@ void QtSFMLWindow::paintEvent(QPaintEvent*)
 void QtSFMLWindow::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    // la fenêtre SFML suit le widget tout de suite, sans attendre son propre événement
+    // la fenêtre SFML suit le widget tout de suite, sans attendre son propre événement ; elle
+    // compte en pixels de l'écran, Qt en pixels logiques
+    const qreal r = devicePixelRatioF();
     if (sf::RenderWindow::isOpen())
-        sf::RenderWindow::setSize(sf::Vector2u(static_cast<unsigned>(width()), static_cast<unsigned>(height())));
+        sf::RenderWindow::setSize(sf::Vector2u(static_cast<unsigned>(std::lround(width() * r)),
+                                               static_cast<unsigned>(std::lround(height() * r))));
 }
 
 void QtSFMLWindow::keyPressEvent(QKeyEvent* e)
@@ -80,7 +83,9 @@ void QtSFMLWindow::AjouterClic(const QMouseEvent& e, bool appui)
     if (!TraducteurTouches::Traduire(e, appui, s))
         return;
     // position dans l'image du jeu, d'après la vue de la fenêtre
-    const sf::Vector2f p = mapPixelToCoords(sf::Vector2i(s.mouseButton.x, s.mouseButton.y));
+    const qreal r = devicePixelRatioF();
+    const sf::Vector2f p = mapPixelToCoords(sf::Vector2i(static_cast<int>(s.mouseButton.x * r),
+                                                         static_cast<int>(s.mouseButton.y * r)));
     s.mouseButton.x = static_cast<int>(std::floor(p.x));
     s.mouseButton.y = static_cast<int>(std::floor(p.y));
     evenementsQt.push_back(s);

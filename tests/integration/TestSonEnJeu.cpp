@@ -235,16 +235,34 @@ TEST(SonEnJeu, EntreeRelacheeEnJeuSuspendLaMusiqueEtFigeLImage)
         reprise = !canvas->EnPause() && !pause->isChecked();
         Patienter(1400);
     }
-    const double avant = NiveauEfficace(wav, 4.3, 3.1), pendant = NiveauEfficace(wav, 2.8, 1.7),
-                 apres = NiveauEfficace(wav, 1.2, 0.1);
-    std::cout << "niveaux : avant " << avant << ", en pause " << pendant << ", après " << apres << std::endl;
+    // niveaux par quarts de seconde sur les 7 dernières secondes : le plus long silence, et autour
+    std::vector<double> quarts;
+    for (int k = 0; k < 28; ++k)
+        quarts.push_back(NiveauEfficace(wav, 7.0 - 0.25 * k, 6.75 - 0.25 * k));
+    int debut = 0, longueur = 0;
+    for (int k = 0, n = 0; k < 28; ++k)
+    {
+        n = quarts[k] >= 0 && quarts[k] < 1e-4 ? n + 1 : 0;
+        if (n > longueur)
+        {
+            longueur = n;
+            debut = k - n + 1;
+        }
+    }
+    double avant = 0, apres = 0;
+    for (int k = std::max(0, debut - 4); k < debut; ++k)
+        avant = std::max(avant, quarts[k]);
+    for (int k = debut + longueur; k < std::min(28, debut + longueur + 4); ++k)
+        apres = std::max(apres, quarts[k]);
+    std::cout << "silence de " << 0.25 * longueur << " s ; niveau avant " << avant << ", après " << apres << std::endl;
     EXPECT_TRUE(enJeu);
     EXPECT_TRUE(coche) << "pause et coche du menu";
     EXPECT_TRUE(figee);
     EXPECT_GT(clairs, 300);
     EXPECT_GT(sombres, 100);
     EXPECT_TRUE(reprise);
+    EXPECT_GE(longueur, 4) << "la pause dure 1,5 s";
+    EXPECT_LE(longueur, 8);
     EXPECT_GT(avant, 0.005);
-    EXPECT_LT(pendant, 1e-4);
     EXPECT_GT(apres, 0.005);
 }

@@ -458,5 +458,17 @@ TEST_F(Coquille, ToucheInhabituelleDefinieDansLaBoitePuisJouee)
     frames(1);
     EXPECT_FALSE(canvas()->EnPause());
     EXPECT_FALSE(pause->isChecked());
+    // le bouton ENTRER de la manette (3) fait de même
+    sf::Event bouton;
+    bouton.type = sf::Event::JoystickButtonReleased;
+    bouton.joystickButton.joystickId = 0;
+    bouton.joystickButton.button = 3;
+    canvas()->EvenementsQt().push_back(bouton);
+    frames(1);
+    EXPECT_TRUE(canvas()->EnPause());
+    EXPECT_TRUE(pause->isChecked());
+    canvas()->EvenementsQt().push_back(bouton);
+    frames(1);
+    EXPECT_FALSE(canvas()->EnPause());
     gc->Reinitialiser();
 }
