@@ -23,8 +23,8 @@ geometrie() {
   p=$(xdotool getwindowgeometry "$w" | awk '/Position/ {print $2}')
   echo "${g%x*} ${g#*x} ${p%,*} ${p#*,}"
 }
-# cliché d'une zone de l'écran : nom largeur hauteur x y
-zone() { import -window root -crop "$2x$3+$4+$5" +repage "$tmp/$1.png"; }
+# cliché d'une zone de l'écran : nom largeur hauteur x y (la fenêtre seule, moins lourde que l'écran)
+zone() { import -window "$w" -crop "$2x$3+$(( $4 - X ))+$(( $5 - Y ))" +repage "$tmp/$1.png"; }
 # pixels différents entre deux images
 ecart() { compare -metric AE "$tmp/$1.png" "$tmp/$2.png" null: 2>&1 | awk '{printf "%d", $1}'; }
 # le cliché x1 agrandi f fois, pixel pour pixel
@@ -91,7 +91,7 @@ if [[ $PHASE == tailles ]]; then
 else
   # plein écran : l'image x2 centrée sur du noir (1920 × 1080 : 1280 × 960 en 320, 60)
   xdotool key F11; sleep 1.5
-  zone plein 1920 1080 0 0
+  import -window root "$tmp/plein.png"
   convert "$tmp/plein.png" -crop 1280x960+320+60 +repage "$tmp/centre.png"
   agrandir ref2 2
   e=$(ecart centre ref2)
@@ -130,7 +130,6 @@ else
     read -r _ _ DX DY < <(w=$d geometrie)
     xdotool mousemove $(( DX + 325 )) $(( DY + 97 )) click 1; sleep 0.3   # « Définir »
     for t in Up Down Left Right q s d F5; do xdotool key "$t"; sleep 0.1; done
-    zone boite 400 200 "$DX" "$DY"
     xdotool key Return; sleep 0.1            # capture finie : touche avalée
     xdotool mousemove $(( DX + 200 )) $(( DY + 180 )) click 1; sleep 0.8   # « OK »
   fi
