@@ -144,8 +144,9 @@ void MyQtSFMLWindow::RecevoirEvenements()
     const GestionnaireControleurs* c = GestionnaireControleurs::Instance();
     for (auto it = evenementsQt.begin(); it != evenementsQt.end();)
     {
-        const bool entrer = (it->type == sf::Event::KeyReleased && it->key.code == c->Touche(7)) ||
-                            (it->type == sf::Event::JoystickButtonReleased && it->joystickButton.button == c->Bouton(3));
+        const bool touche = it->type == sf::Event::KeyReleased && it->key.code == c->Touche(7);
+        const bool bouton = it->type == sf::Event::JoystickButtonReleased && it->joystickButton.button == c->Bouton(3);
+        const bool entrer = touche || bouton;
         if (entrer && PauseParEntrerPermise())
         {
             // comme l'action du menu, dont la coche suit

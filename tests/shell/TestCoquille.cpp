@@ -300,7 +300,8 @@ TEST(TraducteurTouches, ToutesLesTouchesDuJeuSontAtteintes)
         symboles.push_back(s);
     for (int base : {0, 0x01000000, 0x01001100})
         for (int k = base; k < base + 0x100; ++k)
-            for (Qt::KeyboardModifiers m : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::KeypadModifier)})
+            for (Qt::KeyboardModifiers m :
+                 {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::KeypadModifier)})
                 for (quint32 s : symboles)
                 {
                     QKeyEvent e(QEvent::KeyPress, k, m, 0, s, 0);
