@@ -50,6 +50,8 @@ void MoteurGraphique::Afficher(sf::RenderTarget& canvas, bool dessiner)
 
 void MoteurGraphique::AfficherFige(sf::RenderTarget& canvas)
 {
+    fige = true;
     for (std::size_t i = 0; i < frame.size(); ++i)
         frame[i]->Dessiner(canvas);
+    fige = false;
 }

@@ -21,6 +21,8 @@ public:
     // dessiner faux : synchronise et anime sans tracer (parcours d'essai à grande vitesse)
     void Afficher(sf::RenderTarget& canvas, bool dessiner = true);
     void AfficherFige(sf::RenderTarget& canvas);
+    // Vrai pendant AfficherFige : ce qui clignote garde son dernier état
+    bool Fige() const { return fige; }
 
     const std::vector<EntiteGraphique*>& ListeFrame() const { return frame; }
     const std::vector<EntiteGraphique*>& ListePermanente() const { return permanents; }
@@ -29,4 +31,5 @@ private:
     MoteurGraphique() = default;
     std::vector<EntiteGraphique*> frame;
     std::vector<EntiteGraphique*> permanents;
+    bool fige = false;
 };

@@ -23,6 +23,8 @@ Camera::Camera(sf::RenderTarget* canvas_)
       zoneMorteX(32.f), zoneMorteY(64.f), ecartX(0.f), ecartY(0.f), pasX(0.f), pasY(0.f), vitesseSuivi(1920.f),
       vitesseRegard(250.f), amplitudeSecousse(0.f), dureeSecousse(0.f), delaiRegard(1.f)
 {
+    // le jeu dessine dans l'image du canvas, que la fenêtre montre ensuite agrandie
+    canvas = MyQtSFMLWindow::CibleDessin(canvas);
 }
 
 Camera::~Camera()

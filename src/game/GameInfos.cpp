@@ -196,6 +196,15 @@ void GameInfos::ReconstruireBonus()
 
 void GameInfos::Animer()
 {
+    // le clignotement des alertes avance ici : en pause, l'image redessinée reste figée
+    const float c = horlogeClignote.getElapsedTime().asSeconds();
+    if (c > 0.5f)
+    {
+        horlogeClignote.restart();
+        alerte = false;
+    }
+    else if (c > 0.25f)
+        alerte = true;
     const bool vivant = heros && heros->masque != 0;
     if (heros)
     {
@@ -439,14 +448,6 @@ void GameInfos::Dessiner(sf::RenderTarget& canvas)
     if (!visible)
         return;
     canvas.setView(canvas.getDefaultView());
-    const float c = horlogeClignote.getElapsedTime().asSeconds();
-    if (c > 0.5f)
-    {
-        horlogeClignote.restart();
-        alerte = false;
-    }
-    else if (c > 0.25f)
-        alerte = true;
     const sf::Color rouge = sf::Color::Red;
     const bool sansAnneau = heros && heros->Anneaux() == 0;
     sf::Text* hud[] = {&labelScore, &labelTemps, &labelAnneaux, &score, &temps, &anneaux, &vies};

@@ -1,6 +1,7 @@
 #include "scene/Sprite.h"
 
 #include "engine/GestionnaireTextures.h"
+#include "engine/MoteurGraphique.h"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
@@ -153,11 +154,14 @@ void Sprite::Dessiner(sf::RenderTarget& cible)
         cible.draw(sprite);
         return;
     }
-    const float phase = phaseClignotement.getElapsedTime().asSeconds();
-    if (phase > 0.075f)
+    // image figée (pause) : le clignotement reste où il en était
+    if (!MoteurGraphique::Instance()->Fige())
     {
-        cible.draw(sprite);
+        const float phase = phaseClignotement.getElapsedTime().asSeconds();
+        montreClignotement = phase > 0.075f;
         if (phase > 0.15f)
             phaseClignotement.restart();
     }
+    if (montreClignotement)
+        cible.draw(sprite);
 }

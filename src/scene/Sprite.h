@@ -67,6 +67,7 @@ private:
     Horloge horlogeClignotement;
     Horloge phaseClignotement;
     float dureeClignotement;
+    bool montreClignotement = true;
 
     static std::string dossierZone;
 };

@@ -6,6 +6,8 @@
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Mouse.hpp>
 
+#include <cmath>
+
 Widget::Widget() : cadre(sf::Vector2f(0.f, 0.f)), valide(false), selectionne(false)
 {
     profondeur = 1.75e9f;
@@ -27,7 +29,9 @@ void Widget::DefinirSelection(bool b)
 
 void Widget::MettreAJour(sf::RenderWindow& fenetre)
 {
-    Survoler(sf::Mouse::getPosition(fenetre));
+    // la vue de la fenêtre ramène le pointeur dans l'image du jeu (agrandie ou non)
+    const sf::Vector2f p = fenetre.mapPixelToCoords(sf::Mouse::getPosition(fenetre));
+    Survoler(sf::Vector2i(static_cast<int>(std::floor(p.x)), static_cast<int>(std::floor(p.y))));
 }
 
 void Widget::Survoler(const sf::Vector2i& souris)

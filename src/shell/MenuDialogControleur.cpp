@@ -54,6 +54,9 @@ MenuDialogControleur::MenuDialogControleur(QWidget* parent, Qt::WindowFlags drap
     };
     onglets->addTab(construireOnglet(champClavier, SLOT(DefinirActionClavier())), "Clavier");
     onglets->addTab(construireOnglet(champManette, SLOT(DefinirActionManette())), "Manette");
+    // le widget qui a le focus (onglets, champ, bouton) ne doit pas garder les touches capturées
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
 }
 
 QString MenuDialogControleur::TexteClavier() const
@@ -103,6 +106,16 @@ bool MenuDialogControleur::event(QEvent* evenement)
             Capturer(e);
     }
     return false;
+}
+
+bool MenuDialogControleur::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (capture && evenement->type() == QEvent::KeyPress)
+    {
+        event(evenement);
+        return true;
+    }
+    return QDialog::eventFilter(objet, evenement);
 }
 
 void MenuDialogControleur::Capturer(const sf::Event& e)

@@ -17,6 +17,7 @@ public:
     MenuDialogControleur(QWidget* parent, Qt::WindowFlags drapeaux);
 
     bool event(QEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
     // Capture d'un événement SFML (utilisé par event, et par les tests)
     void Capturer(const sf::Event& evenement);

@@ -3,21 +3,22 @@
 #include "shell/MyQtSFMLWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
-MyQMainWindow::MyQMainWindow() : QMainWindow(nullptr)
+#include <algorithm>
+
+MyQMainWindow::MyQMainWindow() : QMainWindow(nullptr), facteur(1), pleinEcran(false)
 {
     setWindowTitle("Vanto & Tormundo SFML");
     setWindowIcon(QIcon("data/ico/icone.png"));
-    setFixedSize(640, 501);
     setFocusPolicy(Qt::NoFocus);
 
     canvas = new MyQtSFMLWindow(this, QPoint(0, 0), QSize(640, 480));
-    // le canvas garde ses 640 × 480 quelle que soit la hauteur de la barre de menus
-    canvas->setFixedSize(640, 480);
     setCentralWidget(canvas);
     canvas->setFocus();
 
@@ -43,6 +44,22 @@ MyQMainWindow::MyQMainWindow() : QMainWindow(nullptr)
     connect(synchro, SIGNAL(toggled(bool)), canvas, SLOT(ActiverSynchroVerticale(bool)));
     QAction* frequence = video->addAction("Frequence d'affichage");
     connect(frequence, SIGNAL(triggered()), canvas, SLOT(SetLimiteFramerate()));
+    video->addSeparator();
+    QMenu* taille = video->addMenu("Taille");
+    auto* groupe = new QActionGroup(this);
+    for (int f = 1; f <= 4; ++f)
+    {
+        QAction* a = taille->addAction("x" + QString::number(f));
+        a->setCheckable(true);
+        a->setChecked(f == 1);
+        groupe->addAction(a);
+        connect(a, &QAction::triggered, this, [this, f] { DefinirFacteur(f); });
+        actionsTaille[f - 1] = a;
+    }
+    actionPleinEcran = video->addAction(QString::fromUtf8("Plein écran"));
+    actionPleinEcran->setShortcut(QKeySequence("F11"));
+    actionPleinEcran->setCheckable(true);
+    connect(actionPleinEcran, SIGNAL(toggled(bool)), this, SLOT(BasculerPleinEcran(bool)));
 
     QMenu* audio = menuBar()->addMenu("Audio");
     QAction* desactiver = audio->addAction("Desactiver");
@@ -72,6 +89,64 @@ MyQMainWindow::MyQMainWindow() : QMainWindow(nullptr)
     QMenu* aide = menuBar()->addMenu("Aide");
     QAction* aPropos = aide->addAction("A propos de Qt");
     connect(aPropos, SIGNAL(triggered()), qApp, SLOT(aboutQt()));
+
+    // les raccourcis restent actifs quand la barre de menus est cachée (plein écran)
+    addActions({redemarrer, pause, quitter, actionPleinEcran, volumes, configurer});
+    AjusterTaille();
+}
+
+int MyQMainWindow::HauteurBarre(int largeur) const
+{
+    // la hauteur que la mise en page donnera à la barre pour cette largeur
+    QMenuBar* barre = menuBar();
+    barre->ensurePolished();
+    int h = barre->heightForWidth(std::max(largeur, barre->minimumWidth()));
+    if (h < 0)
+        h = barre->sizeHint().height();
+    return std::max(h, barre->minimumSizeHint().height());
+}
+
+void MyQMainWindow::AjusterTaille()
+{
+    const QSize image(MyQtSFMLWindow::LARGEUR * facteur, MyQtSFMLWindow::HAUTEUR * facteur);
+    canvas->setFixedSize(image);
+    setFixedSize(image.width(), image.height() + HauteurBarre(image.width()));
+}
+
+void MyQMainWindow::DefinirFacteur(int f)
+{
+    facteur = std::max(1, std::min(4, f));
+    actionsTaille[facteur - 1]->setChecked(true);
+    if (!pleinEcran)
+        AjusterTaille();
+}
+
+void MyQMainWindow::BasculerPleinEcran(bool plein)
+{
+    if (plein == pleinEcran)
+        return;
+    pleinEcran = plein;
+    actionPleinEcran->setChecked(plein);
+    if (plein)
+    {
+        positionFenetre = pos();
+        const QRect ecran = screen()->geometry();
+        menuBar()->hide();
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        canvas->setFixedSize(ecran.size());
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        // sans gestionnaire de fenêtres, l'état seul ne suffit pas
+        setGeometry(ecran);
+    }
+    else
+    {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        menuBar()->show();
+        AjusterTaille();
+        move(positionFenetre);
+    }
+    canvas->setFocus();
 }
 
 // Les coches suivent toujours le contrôleur choisi, même si l'on reclique sur l'actif

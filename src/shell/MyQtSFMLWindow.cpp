@@ -2,9 +2,11 @@
 
 #include "engine/GestionnaireAudio.h"
 #include "engine/GestionnaireControleurs.h"
+#include "engine/GestionnairePolices.h"
 #include "engine/MoteurAudio.h"
 #include "engine/MoteurGraphique.h"
 #include "engine/MoteurInteractif.h"
+#include "game/AppGame.h"
 #include "screens/Application.h"
 #include "screens/EcranAccueil.h"
 #include "screens/EcranCredits.h"
@@ -18,7 +20,10 @@
 
 #include <QInputDialog>
 
+#include <SFML/Graphics/Sprite.hpp>
+
 #include <algorithm>
+#include <cmath>
 
 float MyQtSFMLWindow::dureeFrame = 0.f;
 
@@ -36,6 +41,7 @@ MyQtSFMLWindow::MyQtSFMLWindow(QWidget* parent, const QPoint& position, const QS
     horloge.restart();
     setFramerateLimit(static_cast<unsigned int>(frequence));
     setVerticalSyncEnabled(true);
+    image.create(LARGEUR, HAUTEUR);
 }
 
 MyQtSFMLWindow::~MyQtSFMLWindow()
@@ -53,6 +59,16 @@ void MyQtSFMLWindow::Initialiser()
     // Le canvas garde la fenêtre vidéo qu'il vient de créer ; les réglages s'y appliquent
     setFramerateLimit(static_cast<unsigned int>(frequence));
     setVerticalSyncEnabled(true);
+    setView(VueImage());
+    motPause.setFont(GestionnairePolices::Instance()->Police("data/ttf/nisetera.ttf"));
+    motPause.setString("PAUSE");
+    motPause.setCharacterSize(40);
+    motPause.setFillColor(sf::Color::White);
+    motPause.setOutlineColor(sf::Color::Black);
+    motPause.setOutlineThickness(3.f);
+    const sf::FloatRect b = motPause.getLocalBounds();
+    motPause.setOrigin(std::floor(b.left + b.width / 2.f), std::floor(b.top + b.height / 2.f));
+    motPause.setPosition(LARGEUR / 2.f, HAUTEUR / 2.f);
     ecrans.push_back(new EcranDemarrage(this));
     ecrans.push_back(new EcranAccueil(this));
     ecrans.push_back(new EcranOptions(this));
@@ -93,8 +109,9 @@ void MyQtSFMLWindow::ChangerEcran()
 
 void MyQtSFMLWindow::Actualiser()
 {
-    clear(sf::Color::Black);
+    image.clear(sf::Color::Black);
     ChangerEcran();
+    RecevoirEvenements();
     if (!pause)
     {
         MoteurInteractif::Instance()->MettreAJour(*this, &evenementsQt);
@@ -104,17 +121,105 @@ void MyQtSFMLWindow::Actualiser()
                 app->temps += dureeFrame;
                 app->Executer();
             }
-        MoteurGraphique::Instance()->Afficher(*this);
+        MoteurGraphique::Instance()->Afficher(image);
         MoteurAudio::Instance()->MettreAJour(true);
     }
     else
     {
         MoteurInteractif::Instance()->IgnorerEvenements(*this, &evenementsQt);
-        MoteurGraphique::Instance()->AfficherFige(*this);
+        MoteurGraphique::Instance()->AfficherFige(image);
+        // le mot PAUSE au milieu, sans toucher à la vue que l'image figée réutilisera
+        const sf::View vue = image.getView();
+        image.setView(image.getDefaultView());
+        image.draw(motPause);
+        image.setView(vue);
         MoteurAudio::Instance()->MettreAJour(false);
     }
     dureeFrame = std::min(horloge.restart().asSeconds(), DUREE_FRAME_MAX);
     ++nombreFrames;
+}
+
+void MyQtSFMLWindow::RecevoirEvenements()
+{
+    // les événements de la fenêtre passent devant ceux venus de Qt, comme avant
+    std::deque<sf::Event> fenetre;
+    sf::Event e;
+    while (pollEvent(e))
+        fenetre.push_back(e);
+    evenementsQt.insert(evenementsQt.begin(), fenetre.begin(), fenetre.end());
+
+    const GestionnaireControleurs* c = GestionnaireControleurs::Instance();
+    for (auto it = evenementsQt.begin(); it != evenementsQt.end();)
+    {
+        const bool touche = it->type == sf::Event::KeyReleased && it->key.code == c->Touche(7);
+        const bool bouton = it->type == sf::Event::JoystickButtonReleased && it->joystickButton.button == c->Bouton(3);
+        const bool entrer = touche || bouton;
+        if (entrer && PauseParEntrerPermise())
+        {
+            // comme l'action du menu, dont la coche suit
+            it = evenementsQt.erase(it);
+            Interrompre(!pause);
+            emit en_pause(pause);
+        }
+        else
+            ++it;
+    }
+}
+
+bool MyQtSFMLWindow::PauseParEntrerPermise() const
+{
+    if (ecranCourant != 5 || Ecran::EcranDemande() != 5)
+        return false;
+    Ecran* e = EcranNumero(5);
+    AppGame* jeu = e ? dynamic_cast<AppGame*>(e->App()) : nullptr;
+    if (!jeu || jeu->Infos().FinDePartie())
+        return false;
+    return pause || jeu->Scene().EtatScene() == SCENE_JEU;
+}
+
+int MyQtSFMLWindow::Echelle() const
+{
+    return std::max(1, std::min(width() / LARGEUR, height() / HAUTEUR));
+}
+
+sf::IntRect MyQtSFMLWindow::ZoneImage() const
+{
+    const int f = Echelle();
+    return sf::IntRect((width() - f * LARGEUR) / 2, (height() - f * HAUTEUR) / 2, f * LARGEUR, f * HAUTEUR);
+}
+
+sf::View MyQtSFMLWindow::VueImage() const
+{
+    // la fenêtre montre l'image entière dans sa zone : un pixel du jeu = f × f pixels
+    const sf::Vector2u t = sf::RenderWindow::getSize();
+    const float l = static_cast<float>(std::max(1u, t.x)), h = static_cast<float>(std::max(1u, t.y));
+    const int f = std::max(1, std::min(static_cast<int>(t.x) / LARGEUR, static_cast<int>(t.y) / HAUTEUR));
+    const float x = static_cast<float>((static_cast<int>(t.x) - f * LARGEUR) / 2);
+    const float y = static_cast<float>((static_cast<int>(t.y) - f * HAUTEUR) / 2);
+    sf::View vue(sf::FloatRect(0.f, 0.f, LARGEUR, HAUTEUR));
+    vue.setViewport(sf::FloatRect(x / l, y / h, f * LARGEUR / l, f * HAUTEUR / h));
+    return vue;
+}
+
+void MyQtSFMLWindow::Presenter()
+{
+    image.display();
+    setView(VueImage());
+    clear(sf::Color::Black);
+    draw(sf::Sprite(image.getTexture()));
+}
+
+void MyQtSFMLWindow::resizeEvent(QResizeEvent* e)
+{
+    QtSFMLWindow::resizeEvent(e);
+    setView(VueImage());
+}
+
+sf::RenderTarget* MyQtSFMLWindow::CibleDessin(sf::RenderTarget* cible)
+{
+    if (MyQtSFMLWindow* canvas = dynamic_cast<MyQtSFMLWindow*>(cible))
+        return &canvas->image;
+    return cible;
 }
 
 void MyQtSFMLWindow::Redemarrer()

@@ -3,6 +3,9 @@
 #include "engine/Horloge.h"
 #include "shell/QtSFMLWindow.h"
 
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/Text.hpp>
+
 #include <vector>
 
 class Ecran;
@@ -31,6 +34,16 @@ public:
     // Une frame complète (appelée par l'événement de peinture)
     void Actualiser() override;
 
+    // L'image du jeu : toujours 640 × 480, montrée agrandie d'un facteur entier, centrée
+    static const int LARGEUR = 640, HAUTEUR = 480;
+    const sf::RenderTexture& Image() const { return image; }
+    int Echelle() const;
+    sf::IntRect ZoneImage() const;
+    // Le jeu dessine dans l'image, pas dans la fenêtre : cible à utiliser pour le canvas
+    static sf::RenderTarget* CibleDessin(sf::RenderTarget* cible);
+    // ENTRER relâché met en pause ou reprend (écran de jeu, niveau en cours)
+    bool PauseParEntrerPermise() const;
+
 signals:
     void en_pause(bool coche);
 
@@ -47,9 +60,13 @@ public slots:
 
 protected:
     void Initialiser() override;
+    void Presenter() override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void ChangerEcran();
+    void RecevoirEvenements();
+    sf::View VueImage() const;
 
     std::vector<Ecran*> ecrans;
     int ecranCourant;
@@ -58,4 +75,6 @@ private:
     Horloge horloge;
     static float dureeFrame;
     unsigned long nombreFrames;
+    sf::RenderTexture image;
+    sf::Text motPause;
 };

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <cmath>
+
 QtSFMLWindow::QtSFMLWindow(QWidget* parent, const QPoint& position, const QSize& taille, unsigned int tempsFrame)
     : QWidget(parent), sf::RenderWindow(), initialise(false)
 {
@@ -36,7 +38,19 @@ void QtSFMLWindow::showEvent(QShowEvent*)
 void QtSFMLWindow::paintEvent(QPaintEvent*)
 {
     Actualiser();
+    Presenter();
     display();
+}
+
+void QtSFMLWindow::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    // la fenêtre SFML suit le widget tout de suite, sans attendre son propre événement ; elle
+    // compte en pixels de l'écran, Qt en pixels logiques
+    const qreal r = devicePixelRatioF();
+    if (sf::RenderWindow::isOpen())
+        sf::RenderWindow::setSize(sf::Vector2u(static_cast<unsigned>(std::lround(width() * r)),
+                                               static_cast<unsigned>(std::lround(height() * r))));
 }
 
 void QtSFMLWindow::keyPressEvent(QKeyEvent* e)
@@ -55,14 +69,24 @@ void QtSFMLWindow::keyReleaseEvent(QKeyEvent* e)
 
 void QtSFMLWindow::mousePressEvent(QMouseEvent* e)
 {
-    sf::Event s;
-    if (TraducteurTouches::Traduire(*e, true, s))
-        evenementsQt.push_back(s);
+    AjouterClic(*e, true);
 }
 
 void QtSFMLWindow::mouseReleaseEvent(QMouseEvent* e)
 {
+    AjouterClic(*e, false);
+}
+
+void QtSFMLWindow::AjouterClic(const QMouseEvent& e, bool appui)
+{
     sf::Event s;
-    if (TraducteurTouches::Traduire(*e, false, s))
-        evenementsQt.push_back(s);
+    if (!TraducteurTouches::Traduire(e, appui, s))
+        return;
+    // position dans l'image du jeu, d'après la vue de la fenêtre
+    const qreal r = devicePixelRatioF();
+    const sf::Vector2f p = mapPixelToCoords(sf::Vector2i(static_cast<int>(s.mouseButton.x * r),
+                                                         static_cast<int>(s.mouseButton.y * r)));
+    s.mouseButton.x = static_cast<int>(std::floor(p.x));
+    s.mouseButton.y = static_cast<int>(std::floor(p.y));
+    evenementsQt.push_back(s);
 }

@@ -23,14 +23,18 @@ public:
 protected:
     virtual void Initialiser() {}
     virtual void Actualiser() {}
+    // Après la frame, avant l'affichage : composer l'image de la fenêtre
+    virtual void Presenter() {}
 
     QPaintEngine* paintEngine() const override;
     void showEvent(QShowEvent*) override;
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void AjouterClic(const QMouseEvent& e, bool appui);
 
     QTimer minuterie;
     bool initialise;

@@ -173,3 +173,96 @@ TEST(SonEnJeu, MusiqueDeZoneAudibleDansLaPartie)
     EXPECT_TRUE(zoneEnTete) << "la musique de la zone 1 n'a pas pris la tête de la pile";
     EXPECT_GT(NiveauEfficace(wav, 1.3, 0.2), 0.005);
 }
+
+#include "game/AppGame.h"
+#include "shell/MyQtSFMLWindow.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <iostream>
+
+// Entrée relâchée en pleine partie : la pause du menu (coche comprise), image figée avec le mot
+// PAUSE et musique suspendue ; relâchée de nouveau, tout reprend
+TEST(SonEnJeu, EntreeRelacheeEnJeuSuspendLaMusiqueEtFigeLImage)
+{
+    if (!QFile::exists("data/ogg/musics/zone_1.ogg") || !QFile::exists("data/map/1.map"))
+        GTEST_SKIP() << "données non générées";
+    QTemporaryDir dossier;
+    const std::string wav = PreparerSortieWave(dossier);
+    AppQt();
+    bool enJeu = false, figee = false, coche = false, reprise = false;
+    int clairs = 0, sombres = 0;
+    {
+        MyQMainWindow fenetre;
+        fenetre.show();
+        MyQtSFMLWindow* canvas = fenetre.Canvas();
+        QAction* pause = nullptr;
+        for (QAction* a : fenetre.menuBar()->actions().first()->menu()->actions())
+            if (a->text() == "Mettre en pause")
+                pause = a;
+        ASSERT_TRUE(AttendreMusique());
+        GameOptions::Instance()->DefinirNiveauChoisi(1);
+        Ecran::DemanderEcran(5);
+        for (int i = 0; i < 150 && !enJeu; ++i)
+        {
+            Patienter(100);
+            auto* jeu = canvas->EcranCourant() == 5 ? dynamic_cast<AppGame*>(canvas->EcranNumero(5)->App()) : nullptr;
+            enJeu = jeu && jeu->Scene().EtatScene() == SCENE_JEU && !MoteurAudio::Instance()->Pile().empty();
+        }
+        Patienter(1500);
+        auto relacher = [&] {
+            QKeyEvent e(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(canvas, &e);
+            Patienter(100);
+        };
+        relacher();
+        coche = canvas->EnPause() && pause->isChecked();
+        const sf::Image a = canvas->Image().getTexture().copyToImage();
+        Patienter(1400);
+        const sf::Image b = canvas->Image().getTexture().copyToImage();
+        figee = std::memcmp(a.getPixelsPtr(), b.getPixelsPtr(), 640 * 480 * 4) == 0;
+        // le mot : du blanc pur bordé de noir au milieu de l'image
+        for (unsigned y = 215; y < 265; ++y)
+            for (unsigned x = 250; x < 390; ++x)
+            {
+                clairs += a.getPixel(x, y) == sf::Color::White;
+                sombres += a.getPixel(x, y) == sf::Color::Black;
+            }
+        relacher();
+        reprise = !canvas->EnPause() && !pause->isChecked();
+        Patienter(1400);
+    }
+    // niveaux par quarts de seconde sur les 7 dernières secondes : le plus long silence, et autour
+    std::vector<double> quarts;
+    for (int k = 0; k < 28; ++k)
+        quarts.push_back(NiveauEfficace(wav, 7.0 - 0.25 * k, 6.75 - 0.25 * k));
+    int debut = 0, longueur = 0;
+    for (int k = 0, n = 0; k < 28; ++k)
+    {
+        n = quarts[k] >= 0 && quarts[k] < 1e-4 ? n + 1 : 0;
+        if (n > longueur)
+        {
+            longueur = n;
+            debut = k - n + 1;
+        }
+    }
+    double avant = 0, apres = 0;
+    for (int k = std::max(0, debut - 4); k < debut; ++k)
+        avant = std::max(avant, quarts[k]);
+    for (int k = debut + longueur; k < std::min(28, debut + longueur + 4); ++k)
+        apres = std::max(apres, quarts[k]);
+    std::cout << "silence de " << 0.25 * longueur << " s ; niveau avant " << avant << ", après " << apres << std::endl;
+    EXPECT_TRUE(enJeu);
+    EXPECT_TRUE(coche) << "pause et coche du menu";
+    EXPECT_TRUE(figee);
+    EXPECT_GT(clairs, 300);
+    EXPECT_GT(sombres, 100);
+    EXPECT_TRUE(reprise);
+    EXPECT_GE(longueur, 4) << "la pause dure 1,5 s";
+    EXPECT_LE(longueur, 8);
+    EXPECT_GT(avant, 0.005);
+    EXPECT_GT(apres, 0.005);
+}

@@ -17,7 +17,8 @@ lancer_jeu
 verifier "fenêtre ouverte en moins de 5 s" '[[ -n "$w" ]]'
 [[ -n "$w" ]] || { kill $pid; exit 1; }
 geo=$(xwininfo -id "$w" | awk '/Width/{l=$2}/Height/{h=$2}END{print l"x"h}')
-verifier "fenêtre de 640 × 501 ($geo)" '[[ "$geo" == "640x501" ]]'
+# 480 lignes de jeu sous la barre de menus, quelle que soit sa hauteur
+verifier "fenêtre de 640 × (480 + barre de menus) ($geo)" '[[ "$geo" =~ ^640x(50[1-9]|5[1-3][0-9])$ ]]'
 xdotool windowfocus "$w"; xdotool mousemove 700 590
 sleep 3; xdotool key Return; sleep 1.5; cliche titre
 verifier "menu du titre, « jouer » en jaune" 'sup "$(part titre 140x26+250+387 "$jaune")" 0.01'

@@ -15,6 +15,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTabBar>
 #include <QSlider>
 
 #include <SFML/Window/Event.hpp>
@@ -65,7 +67,7 @@ struct Coquille : ::testing::Test
 TEST_F(Coquille, FenetreEtMenus)
 {
     EXPECT_EQ(fenetre->windowTitle(), "Vanto & Tormundo SFML");
-    EXPECT_EQ(fenetre->size(), QSize(640, 501));
+    EXPECT_EQ(fenetre->size(), QSize(640, 480 + fenetre->menuBar()->height()));
     EXPECT_EQ(canvas()->QWidget::size(), QSize(640, 480));
     QStringList menus;
     for (QAction* m : fenetre->menuBar()->actions())
@@ -76,7 +78,8 @@ TEST_F(Coquille, FenetreEtMenus)
         {"Fichier", "Redémarrer", "Ctrl+R"}, {"Fichier", "Mettre en pause", "Ctrl+P"},
         {"Fichier", "Quitter", "Ctrl+Q"},    {"Audio", "Volumes", "Ctrl+V"},
         {"Contrôleurs", "Configurer", "Ctrl+C"}, {"Vidéo", "Synchro verticale", ""},
-        {"Vidéo", "Frequence d'affichage", ""}, {"Audio", "Desactiver", ""}, {"Aide", "A propos de Qt", ""}};
+        {"Vidéo", "Frequence d'affichage", ""}, {"Audio", "Desactiver", ""}, {"Aide", "A propos de Qt", ""},
+        {"Vidéo", "Plein écran", "F11"}};
     for (auto& a : attendus)
     {
         QAction* action = Action(*fenetre, QString::fromUtf8(a.menu), QString::fromUtf8(a.action));
@@ -84,6 +87,10 @@ TEST_F(Coquille, FenetreEtMenus)
         EXPECT_EQ(action->shortcut(), QKeySequence(a.raccourci)) << a.action;
     }
     EXPECT_TRUE(Action(*fenetre, QString::fromUtf8("Vidéo"), "Synchro verticale")->isChecked());
+    QStringList tailles;
+    for (QAction* a : Action(*fenetre, QString::fromUtf8("Vidéo"), "Taille")->menu()->actions())
+        tailles << a->text() + (a->isChecked() ? "*" : "");
+    EXPECT_EQ(tailles, QStringList({"x1*", "x2", "x3", "x4"}));
     EXPECT_FALSE(Action(*fenetre, "Audio", "Desactiver")->isChecked());
 }
 
@@ -280,4 +287,189 @@ TEST_F(Coquille, ToucheRecueParQtArriveAuxEntitesDuJeu)
     canvas()->Interrompre(false);
     canvas()->Actualiser();
     EXPECT_EQ(c.evenements, 1);
+}
+
+#include <set>
+
+TEST(TraducteurTouches, ToutesLesTouchesDuJeuSontAtteintes)
+{
+    // toutes les touches Qt, avec ou sans le pavé numérique, avec les symboles X11 qui départagent
+    std::set<int> atteintes;
+    std::vector<quint32> symboles = {0, 0xffe1, 0xffe2, 0xffe3, 0xffe4, 0xffe9, 0xffea, 0xffeb, 0xffec};
+    for (quint32 s = 0xff95; s <= 0xff9f; ++s)
+        symboles.push_back(s);
+    for (int base : {0, 0x01000000, 0x01001100})
+        for (int k = base; k < base + 0x100; ++k)
+            for (Qt::KeyboardModifiers m :
+                 {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::KeypadModifier)})
+                for (quint32 s : symboles)
+                {
+                    QKeyEvent e(QEvent::KeyPress, k, m, 0, s, 0);
+                    atteintes.insert(TraducteurTouches::Touche(e));
+                }
+    std::string manquantes;
+    for (int k = 0; k < sf::Keyboard::KeyCount; ++k)
+        if (!atteintes.count(k))
+            manquantes += std::to_string(k) + " ";
+    EXPECT_EQ(manquantes, "") << "codes sf::Keyboard jamais produits";
+
+    // ce que la touche seule ne dit pas : le côté, le pavé numérique
+    QKeyEvent majDroite(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier, 62, 0xffe2, 0);
+    QKeyEvent majGauche(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier, 50, 0xffe1, 0);
+    EXPECT_EQ(TraducteurTouches::Touche(majDroite), sf::Keyboard::RShift);
+    EXPECT_EQ(TraducteurTouches::Touche(majGauche), sf::Keyboard::LShift);
+    QKeyEvent pave7(QEvent::KeyPress, Qt::Key_7, Qt::KeypadModifier);
+    QKeyEvent paveOrigine(QEvent::KeyPress, Qt::Key_Home, Qt::KeypadModifier, 79, 0xff95, 0);
+    QKeyEvent origine(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier, 110, 0xff50, 0);
+    EXPECT_EQ(TraducteurTouches::Touche(pave7), sf::Keyboard::Numpad7);
+    EXPECT_EQ(TraducteurTouches::Touche(paveOrigine), sf::Keyboard::Numpad7);
+    EXPECT_EQ(TraducteurTouches::Touche(origine), sf::Keyboard::Home);
+}
+
+// Le canvas entier, sous une barre de menus plus haute que d'habitude, à chaque taille
+TEST(Fenetre, CanvasEntierSousLaBarreDeMenusAChaqueTaille)
+{
+    AppQt();
+    const QFont avant = QApplication::font();
+    QFont grande = avant;
+    grande.setPointSize(avant.pointSize() * 2 + 4);
+    QApplication::setFont(grande);
+    {
+        MyQMainWindow f;
+        f.show();
+        MyQtSFMLWindow* c = f.Canvas();
+        for (int facteur : {1, 2, 3, 4, 1})
+        {
+            f.DefinirFacteur(facteur);
+            AppQt()->processEvents();
+            const QRect barre = f.menuBar()->geometry();
+            EXPECT_GT(barre.height(), 21);
+            EXPECT_EQ(c->geometry(), QRect(0, barre.bottom() + 1, 640 * facteur, 480 * facteur)) << "x" << facteur;
+            EXPECT_EQ(f.size(), QSize(640 * facteur, barre.height() + 480 * facteur)) << "x" << facteur;
+            EXPECT_EQ(c->getSize(), sf::Vector2u(640 * facteur, 480 * facteur));
+            EXPECT_EQ(c->Echelle(), facteur);
+            EXPECT_EQ(c->ZoneImage(), sf::IntRect(0, 0, 640 * facteur, 480 * facteur));
+        }
+        // plein écran : tout l'écran, l'image au plus grand facteur entier, centrée ; puis retour
+        f.DefinirFacteur(2);
+        const QPoint position = f.pos();
+        f.BasculerPleinEcran(true);
+        AppQt()->processEvents();
+        const QRect ecran = f.screen()->geometry();
+        const int k = std::max(1, std::min(ecran.width() / 640, ecran.height() / 480));
+        EXPECT_FALSE(f.menuBar()->isVisible());
+        EXPECT_EQ(c->QWidget::size(), ecran.size());
+        EXPECT_EQ(c->Echelle(), k);
+        EXPECT_EQ(c->ZoneImage(), sf::IntRect((ecran.width() - 640 * k) / 2, (ecran.height() - 480 * k) / 2,
+                                              640 * k, 480 * k));
+        f.BasculerPleinEcran(false);
+        AppQt()->processEvents();
+        EXPECT_TRUE(f.menuBar()->isVisible());
+        EXPECT_EQ(c->QWidget::size(), QSize(1280, 960));
+        EXPECT_EQ(f.size(), QSize(1280, 960 + f.menuBar()->height()));
+        EXPECT_EQ(f.pos(), position);
+    }
+    QApplication::setFont(avant);
+}
+
+#include "game/AppGame.h"
+#include "game/GameOptions.h"
+
+#include <QFile>
+
+namespace
+{
+void Relacher(QWidget* w, int cle)
+{
+    QKeyEvent e(QEvent::KeyRelease, cle, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+} // namespace
+
+// Une touche inhabituelle (F5, pavé numérique) définie dans la boîte, puis jouée : elle choisit
+// au titre et met la partie en pause ou la reprend, coche du menu comprise
+TEST_F(Coquille, ToucheInhabituelleDefinieDansLaBoitePuisJouee)
+{
+    if (!QFile::exists("data/map/1.map"))
+        GTEST_SKIP() << "données non générées";
+    GestionnaireControleurs* gc = GestionnaireControleurs::Instance();
+    gc->Reinitialiser();
+    {
+        MenuDialogControleur d(canvas(), Qt::WindowTitleHint);
+        d.show();
+        d.DefinirActionClavier();
+        // les touches arrivent au widget qui a le focus : ici la barre d'onglets, friande de flèches
+        QWidget* focus = d.findChild<QTabBar*>();
+        ASSERT_NE(focus, nullptr);
+        const std::pair<int, Qt::KeyboardModifiers> frappes[8] = {
+            {Qt::Key_Up, Qt::NoModifier}, {Qt::Key_Down, Qt::NoModifier},   {Qt::Key_Left, Qt::NoModifier},
+            {Qt::Key_Right, Qt::NoModifier}, {Qt::Key_Q, Qt::NoModifier}, {Qt::Key_0, Qt::KeypadModifier},
+            {Qt::Key_D, Qt::NoModifier},  {Qt::Key_F5, Qt::NoModifier}};
+        for (const auto& f : frappes)
+        {
+            QKeyEvent e(QEvent::KeyPress, f.first, f.second);
+            QApplication::sendEvent(focus, &e);
+        }
+        EXPECT_EQ(d.TexteClavier(), "Clavier OK");
+    }
+    EXPECT_EQ(gc->Touche(5), sf::Keyboard::Numpad0);
+    EXPECT_EQ(gc->Touche(7), sf::Keyboard::F5);
+
+    SourceTemps::Manuel(true);
+    auto frames = [&](int n) {
+        for (int i = 0; i < n; ++i)
+        {
+            canvas()->Actualiser();
+            SourceTemps::Avancer(sf::milliseconds(16));
+        }
+    };
+    GameOptions::Instance()->DefinirNiveauChoisi(1);
+    Ecran::DemanderEcran(1);
+    frames(3);
+    Relacher(canvas(), Qt::Key_Return); // plus liée à rien
+    frames(2);
+    EXPECT_EQ(canvas()->EcranCourant(), 1);
+    Relacher(canvas(), Qt::Key_F5); // « jouer »
+    frames(2);
+    ASSERT_EQ(canvas()->EcranCourant(), 5);
+    auto* jeu = dynamic_cast<AppGame*>(canvas()->EcranNumero(5)->App());
+    ASSERT_NE(jeu, nullptr);
+    EXPECT_FALSE(canvas()->PauseParEntrerPermise()); // niveau en chargement
+    for (int i = 0; i < 2000 && jeu->Scene().EtatScene() != SCENE_JEU; ++i)
+        frames(1);
+    ASSERT_EQ(jeu->Scene().EtatScene(), SCENE_JEU);
+
+    QAction* pause = Action(*fenetre, "Fichier", "Mettre en pause");
+    Relacher(canvas(), Qt::Key_F5);
+    frames(1);
+    EXPECT_TRUE(canvas()->EnPause());
+    EXPECT_TRUE(pause->isChecked());
+    const float temps = jeu->temps;
+    frames(10);
+    EXPECT_EQ(jeu->temps, temps); // figée
+    Relacher(canvas(), Qt::Key_F5);
+    frames(1);
+    EXPECT_FALSE(canvas()->EnPause());
+    EXPECT_FALSE(pause->isChecked());
+    EXPECT_GT(jeu->temps, temps);
+    // mise en pause par le menu, reprise par la touche
+    pause->trigger();
+    frames(1);
+    Relacher(canvas(), Qt::Key_F5);
+    frames(1);
+    EXPECT_FALSE(canvas()->EnPause());
+    EXPECT_FALSE(pause->isChecked());
+    // le bouton ENTRER de la manette (3) fait de même
+    sf::Event bouton;
+    bouton.type = sf::Event::JoystickButtonReleased;
+    bouton.joystickButton.joystickId = 0;
+    bouton.joystickButton.button = 3;
+    canvas()->EvenementsQt().push_back(bouton);
+    frames(1);
+    EXPECT_TRUE(canvas()->EnPause());
+    EXPECT_TRUE(pause->isChecked());
+    canvas()->EvenementsQt().push_back(bouton);
+    frames(1);
+    EXPECT_FALSE(canvas()->EnPause());
+    gc->Reinitialiser();
 }
