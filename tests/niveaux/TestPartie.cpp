@@ -76,7 +76,7 @@ TEST_F(Partie, FinActe_HerosResteALEcran_CartonApresLeBilan)
         bool fin = false;
         float xMax = 0.f, ecartVue = 0.f, yMin = 1e9f, yMax = -1e9f;
         int framesCartonPendantBilan = 0;
-        while (pilote.Temps() < 90.f && app.Chargeur().NumeroNiveau() <= 1)
+        while (pilote.Temps() < 90.f && (app.Chargeur().NumeroNiveau() <= 1 || app.Scene().EtatScene() != SCENE_JEU))
         {
             pilote.Frame();
             const int etat = app.Scene().EtatScene();
