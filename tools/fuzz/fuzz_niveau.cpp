@@ -251,7 +251,9 @@ int main(int argc, char** argv)
 {
     App();
     LecteurNiveau::FixerAvertisseur(Muet);
-    const QStringList a = QCoreApplication::arguments();
+    QStringList a;
+    for (int i = 0; i < argc; ++i)
+        a << QString::fromLocal8Bit(argv[i]);
     if (a.size() >= 3 && a[1] == "--rejouer")
     {
         for (int i = 2; i < a.size(); ++i)
