@@ -52,6 +52,8 @@ while ((SECONDS < fin)); do
   nouvelles=$((nouvelles + 1))
   echo "trouvaille $nom : $(grep -m1 -oE "ERROR: AddressSanitizer: [a-z-]+|runtime error: .{0,80}" "$trouvailles/$nom.txt" || echo arrêt)"
 done
-essais=$(grep -oE "^(fin : )?essais [0-9]+" "$journal" | awk '{print $NF}' | sort -n | tail -1)
-total=$(awk '/^fin : essais/ {s += $4} END {print s + 0}' "$journal")
-echo "fuzz : $((SECONDS - debut)) s, $lancements lancements, ${total} essais terminés (plus grand lot ${essais:-0}), $nouvelles trouvailles dans $trouvailles"
+# essais : le dernier relevé de chaque lancement (un lancement qui plante perd sa dernière minute)
+essais=$(awk '/graines/ {if (n) s += d; n = 1; d = 0}
+              /essais [0-9]+/ {for (i = 1; i <= NF; i++) if ($i == "essais") d = $(i + 1) + 0}
+              END {print s + d}' "$journal")
+echo "fuzz : $((SECONDS - debut)) s, $lancements lancements, environ $essais cartes jouées, $nouvelles trouvailles dans $trouvailles"
