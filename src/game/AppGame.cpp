@@ -25,9 +25,11 @@ void AppGame::Executer()
 {
     MoteurGraphique::Instance()->Vider(false);
     GameOptions* options = GameOptions::Instance();
-    if (options->NiveauChoisi() != 0)
+    // le niveau choisi (liste des niveaux, portail) est pris au moment de charger : un portail
+    // le fixe dès son contact, l'acte en cours peut encore recommencer d'ici là
+    if (options->NiveauChoisi() != 0 && scene.EtatScene() == SCENE_SUIVANTE && chargeur.Etape() == 0)
     {
-        chargeur.FixerNiveau(options->NiveauChoisi() - 1);
+        chargeur.ChoisirNiveau(options->NiveauChoisi());
         options->DefinirNiveauChoisi(0);
     }
     if (scene.EtatScene() == SCENE_SUIVANTE || scene.EtatScene() == SCENE_RECOMMENCER)

@@ -92,6 +92,14 @@ void GameEngine::Etape(MyQtSFMLWindow*)
             heros->Integrer(dt);
             // c. limites du niveau
             heros->LimiterAuNiveau();
+            // pendant le bilan et jusqu'au chargement suivant, les commandes sont bloquées et le héros
+            // court : il s'arrête au bord de la vue (et du niveau) au lieu de quitter l'écran
+            if (scene && (scene->EtatScene() == SCENE_FIN_ACTE || scene->EtatScene() == SCENE_SUIVANTE))
+            {
+                const float d = float(std::min(scene->LimiteDroite(), scene->Largeur())) - heros->rayon;
+                if (heros->positionSuivante.x > d)
+                    heros->positionSuivante.x = d;
+            }
         }
 
         // d. détection

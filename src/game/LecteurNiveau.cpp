@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QtEndian>
 
+#include <cmath>
 #include <cstring>
 #include <iostream>
 
@@ -96,6 +97,12 @@ bool LecteurNiveau::LireEntete(EnteteNiveau& e)
     if (!LireEntier(lu.largeur) || !LireEntier(lu.hauteur) || !LireEntier(lu.numero) || !LireTexte(lu.nomZone) ||
         !LireEntier(lu.numeroZone) || !LireEntier(lu.numeroActe) || !LireEntier(lu.format))
         return false;
+    QString raison;
+    if (!EnteteValide(lu, &raison))
+    {
+        Signaler("en-tête refusé, " + raison);
+        return false;
+    }
     e = lu;
     // le compte est lu à part : un fichier réduit à l'en-tête reste lisible
     if (!LireEntier(lu.nombre))
@@ -157,13 +164,43 @@ bool LecteurNiveau::LireEnregistrement(EnregistrementNiveau& r)
     return true;
 }
 
-void LecteurNiveau::LireParametres(const QStringList& textes, int id, float& profondeur, std::vector<float>& parametres)
+bool LecteurNiveau::EnteteValide(const EnteteNiveau& e, QString* raison)
+{
+    QString r;
+    if (e.largeur < LARGEUR_MIN || e.largeur > LARGEUR_MAX || e.hauteur < LARGEUR_MIN || e.hauteur > LARGEUR_MAX)
+        r = "taille " + QString::number(e.largeur) + QString::fromUtf8(" × ") + QString::number(e.hauteur) +
+            " hors de " + QString::number(LARGEUR_MIN) + ".." + QString::number(LARGEUR_MAX);
+    else if (e.numero < 1 || e.numero > NUMERO_MAX)
+        r = QString::fromUtf8("numéro ") + QString::number(e.numero) + " hors de 1.." + QString::number(NUMERO_MAX);
+    else if (e.numeroZone < 0 || e.numeroZone > NUMERO_MAX || e.numeroActe < 0 || e.numeroActe > NUMERO_MAX)
+        r = QString::fromUtf8("zone ") + QString::number(e.numeroZone) + " ou acte " + QString::number(e.numeroActe) +
+            " hors de 0.." + QString::number(NUMERO_MAX);
+    if (raison)
+        *raison = r;
+    return r.isEmpty();
+}
+
+bool LecteurNiveau::PositionValide(const EnregistrementNiveau& r)
+{
+    return std::isfinite(r.x) && std::isfinite(r.y) && std::fabs(r.x) <= POSITION_MAX &&
+           std::fabs(r.y) <= POSITION_MAX;
+}
+
+int LecteurNiveau::LireParametres(const QStringList& textes, float& profondeur, std::vector<float>& parametres)
 {
     parametres.clear();
+    int illisibles = 0;
     for (int i = 0; i < textes.size(); ++i)
     {
         bool ok = false;
         const float v = textes[i].toFloat(&ok);
+        // "nan", "inf" ou 1e30 passent pour des nombres : ils sont illisibles ici
+        if (ok && (!std::isfinite(v) || std::fabs(v) > VALEUR_MAX))
+        {
+            parametres.push_back(0.f);
+            ++illisibles;
+            continue;
+        }
         if (ok)
         {
             if (i == 0)
@@ -183,9 +220,10 @@ void LecteurNiveau::LireParametres(const QStringList& textes, int id, float& pro
         else
         {
             parametres.push_back(0.f);
-            Avertir(id);
+            ++illisibles;
         }
     }
+    return illisibles;
 }
 
 void LecteurNiveau::AvertirSurErreurStandard(const QString& titre, const QString& texte)
@@ -193,15 +231,25 @@ void LecteurNiveau::AvertirSurErreurStandard(const QString& titre, const QString
     std::cerr << titre.toStdString() << " : " << texte.toStdString() << std::endl;
 }
 
-void LecteurNiveau::Avertir(int id)
+void LecteurNiveau::Avertir(int id, int nombre)
 {
     const QString titre = QString::fromUtf8("Erreur de chargement");
-    const QString texte =
+    QString texte =
         QString::fromUtf8("L'élément ID = ") + QString::number(id) + QString::fromUtf8(" n'a pas pu charger tous les paramètres.");
+    if (nombre > 1)
+        texte += QString::fromUtf8("\n") + QString::number(nombre) +
+                 QString::fromUtf8(" valeurs illisibles dans ce niveau ; la partie continue avec ce qui a pu être lu.");
     if (avertisseur)
         avertisseur(titre, texte);
     else if (qobject_cast<QApplication*>(QCoreApplication::instance()))
-        QMessageBox::warning(nullptr, titre, texte, QMessageBox::Ok);
+    {
+        // boîte non bloquante : les frames continuent derrière elle, le chargement n'est pas repris
+        AvertirSurErreurStandard(titre, texte);
+        QMessageBox* boite = new QMessageBox(QMessageBox::Warning, titre, texte, QMessageBox::Ok);
+        boite->setAttribute(Qt::WA_DeleteOnClose);
+        boite->setModal(false);
+        boite->show();
+    }
     else
         AvertirSurErreurStandard(titre, texte);
 }

@@ -47,18 +47,30 @@ public:
     qint64 Restants() const { return restants; }
 
     // Profondeur et paramètres tirés des textes ; la profondeur n'est changée
-    // que si le premier texte est un nombre
-    static void LireParametres(const QStringList& textes, int id, float& profondeur, std::vector<float>& parametres);
+    // que si le premier texte est un nombre. Un nombre non fini ou démesuré compte comme
+    // un texte illisible (0 dans la liste). Rend le nombre de textes illisibles.
+    static int LireParametres(const QStringList& textes, float& profondeur, std::vector<float>& parametres);
+    // Position finie et dans les bornes
+    static bool PositionValide(const EnregistrementNiveau& r);
+    // En-tête dans les bornes ; sinon faux et la raison
+    static bool EnteteValide(const EnteteNiveau& e, QString* raison = nullptr);
 
-    // Avertissement d'un paramètre illisible : boîte modale, ou crochet
-    // (tests, outils) qui reçoit le titre et le texte
+    // Avertissement des valeurs illisibles d'un chargement (une seule fois par chargement) :
+    // boîte non bloquante, ou crochet (tests, outils) qui reçoit le titre et le texte.
+    // id : le premier élément fautif ; nombre : toutes les valeurs illisibles du niveau
     typedef void (*Avertisseur)(const QString& titre, const QString& texte);
     static void FixerAvertisseur(Avertisseur a) { avertisseur = a; }
-    static void Avertir(int id);
+    static void Avertir(int id, int nombre = 1);
     // Écrit sur l'erreur standard au lieu d'ouvrir une boîte
     static void AvertirSurErreurStandard(const QString& titre, const QString& texte);
 
     static const int TAILLE_MIN_ENREGISTREMENT = 24;
+    // Bornes des valeurs lues : au-delà, le fichier ou la valeur est mal formé
+    static const int LARGEUR_MIN = 256;
+    static const int LARGEUR_MAX = 32768;
+    static const int NUMERO_MAX = 999;
+    static constexpr double POSITION_MAX = 1e6;
+    static constexpr float VALEUR_MAX = 1e6f;
 
 private:
     qint64 Reste() const;

@@ -12,6 +12,7 @@
 
 #include <QFile>
 
+#include <iostream>
 #include <vector>
 
 QString LevelManager::dossier = "data/map/";
@@ -19,7 +20,7 @@ QString LevelManager::dossier = "data/map/";
 LevelManager::LevelManager(SceneGraphique* s, GameEngine* m, IAEngine* i, GameInfos* inf)
     : scene(s), moteur(m), ia(i), infos(inf), numeroNiveau(0), formatAttendu(FORMAT), etape(0), largeurLue(0),
       hauteurLue(0), numeroLu(0), nomZone("Sans Titre Zone"), numeroZone(1), numeroActe(1), formatLu(0),
-      camera(nullptr)
+      camera(nullptr), choisi(false), abandon(false)
 {
 }
 
@@ -68,38 +69,105 @@ bool LevelManager::LireElements()
     float profondeur = 0.f;
     std::vector<float> parametres;
     EnregistrementNiveau r;
+    // valeurs illisibles (textes, positions) : comptées, signalées une fois à la fin
+    int illisibles = 0, premier = 0, zones = 0, inconnus = 0, premierInconnu = 0;
     while (lecteur.LireEnregistrement(r))
     {
-        LecteurNiveau::LireParametres(r.textes, r.id, profondeur, parametres);
-        if (r.id != -1)
-            scene->CreerElement(r.id, sf::Vector2f(float(r.x), float(r.y)), profondeur, parametres);
+        int n = LecteurNiveau::LireParametres(r.textes, profondeur, parametres);
+        if (r.id != -1 && !LecteurNiveau::PositionValide(r))
+            ++n;
+        if (n > 0 && illisibles == 0)
+            premier = r.id;
+        illisibles += n;
+        if (r.id == -1 || !LecteurNiveau::PositionValide(r))
+            continue;
+        // un niveau n'a qu'un décor de zone, celui de l'en-tête
+        if (r.id == 1 || r.id == 2 || r.id == 99)
+        {
+            ++zones;
+            continue;
+        }
+        if (!scene->CreerElement(r.id, sf::Vector2f(float(r.x), float(r.y)), profondeur, parametres) &&
+            inconnus++ == 0)
+            premierInconnu = r.id;
     }
+    if (inconnus > 0)
+        std::cerr << "Niveau " << fichier.fileName().toStdString() << " : " << inconnus
+                  << QString::fromUtf8(" éléments de genre inconnu ignorés (le premier : ID = ").toStdString()
+                  << premierInconnu << ")" << std::endl;
+    if (zones > 0)
+        std::cerr << "Niveau " << fichier.fileName().toStdString() << " : " << zones
+                  << " décors de zone ignorés (celui de l'en-tête suffit)" << std::endl;
     // le décor de la zone
     scene->CreerElement(numeroZone, sf::Vector2f(0.f, 0.f), 0.f, std::vector<float>());
+    if (illisibles > 0)
+        LecteurNiveau::Avertir(premier, illisibles);
     return true;
+}
+
+void LevelManager::ChoisirNiveau(int n)
+{
+    choisi = true;
+    // hors bornes : le numéro 0, qui n'existe pas, mène au titre
+    numeroNiveau = n >= 1 && n <= NUMERO_MAX ? n - 1 : -1;
+}
+
+void LevelManager::Abandonner(const QString& raison)
+{
+    std::cerr << "Niveau " << Chemin(numeroNiveau).toStdString() << " : " << raison.toStdString()
+              << ", retour au titre" << std::endl;
+    abandon = true;
+    etape = 0;
+    Ecran::DemanderEcran(ECRAN_TITRE);
 }
 
 void LevelManager::Charger()
 {
+    if (abandon)
+        return;
     switch (etape)
     {
     case 0:
         if (scene && scene->EtatScene() == SCENE_SUIVANTE)
         {
-            // après le dernier niveau, la partie est finie : place au générique
-            if (numeroNiveau >= 1 && !QFile::exists(Chemin(numeroNiveau + 1)))
+            // après le dernier niveau de la suite, la partie est finie : place au générique
+            if (!choisi && numeroNiveau >= 1 && !QFile::exists(Chemin(numeroNiveau + 1)))
             {
                 Ecran::DemanderEcran(ECRAN_GENERIQUE);
                 return;
             }
+            choisi = false;
+            if (numeroNiveau >= NUMERO_MAX)
+            {
+                Abandonner(QString::fromUtf8("pas de niveau après le numéro ") + QString::number(NUMERO_MAX));
+                return;
+            }
             ++numeroNiveau;
-            LireEntete();
+            if (!QFile::exists(Chemin(numeroNiveau)))
+            {
+                Abandonner("fichier introuvable");
+                return;
+            }
+            if (!LireEntete())
+            {
+                Abandonner("fichier illisible");
+                return;
+            }
+            if (formatLu != formatAttendu || numeroLu != numeroNiveau)
+            {
+                Abandonner(QString::fromUtf8("format ") + QString::number(formatLu) + QString::fromUtf8(" ou numéro ") +
+                           QString::number(numeroLu) + QString::fromUtf8(" inattendu"));
+                return;
+            }
             PreparerRideau();
         }
         etape = 1;
         break;
     case 1:
         MoteurAudio::Instance()->ArreterTout();
+        // le bilan et l'affichage partent quand le carton arrive : il ne passe pas par-dessus
+        if (infos)
+            infos->Masquer();
         rideau.Demarrer();
         etape = 2;
         break;
@@ -124,7 +192,13 @@ void LevelManager::Charger()
         etape = 3;
         break;
     case 3:
-        LireElements();
+        // l'étape change avant la lecture : une frame imbriquée (boîte d'avertissement) ne relit pas
+        etape = 4;
+        if (!LireElements())
+        {
+            Abandonner("fichier introuvable");
+            return;
+        }
         // sans héros, la caméra regarde le point de départ
         if (camera && scene && (!moteur || !moteur->HerosCourant()))
         {

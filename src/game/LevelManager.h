@@ -18,7 +18,11 @@ public:
     LevelManager(SceneGraphique* scene, GameEngine* moteur, IAEngine* ia, GameInfos* infos);
     virtual ~LevelManager();
 
-    void FixerNiveau(int n) { numeroNiveau = n; }
+    // n est le numéro du niveau précédent (borné : hors du fichier, aucun numéro ne déborde)
+    void FixerNiveau(int n) { numeroNiveau = n < -1 ? -1 : n > NUMERO_MAX ? NUMERO_MAX : n; }
+    // Niveau choisi (liste des niveaux, portail) : chargé au prochain passage, même s'il n'est pas
+    // le suivant ; absent ou hors bornes, la partie revient au titre
+    void ChoisirNiveau(int n);
     int NumeroNiveau() const { return numeroNiveau; }
     void Charger();
     bool LireEntete();
@@ -42,6 +46,9 @@ public:
     static const QString& Dossier() { return dossier; }
     // écran du générique, montré quand le dernier niveau est fini
     static constexpr int ECRAN_GENERIQUE = 4;
+    // écran du titre, où revient une partie dont le niveau ne peut pas se charger
+    static constexpr int ECRAN_TITRE = 1;
+    static constexpr int NUMERO_MAX = 999;
     static QString Chemin(int n) { return dossier + QString::number(n) + ".map"; }
 
     static const int FORMAT = 1287;
@@ -59,5 +66,9 @@ private:
     QString nomZone;
     int numeroZone, numeroActe, formatLu;
     Camera* camera;
+    bool choisi;      // le prochain niveau est un choix, pas la suite
+    bool abandon;     // niveau impossible à charger : la partie attend le retour au titre
     static QString dossier;
+
+    void Abandonner(const QString& raison);
 };

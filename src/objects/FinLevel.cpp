@@ -7,13 +7,19 @@
 #include "physics/Segment.h"
 #include "scene/Sprite.h"
 
+#include <cmath>
+
 FinLevel::FinLevel(SceneGraphique* scene_, const sf::Vector2f& p, float profondeur_,
                    const std::vector<float>& parametres)
     : PolygoneScenique(scene_, p, profondeur_, parametres)
 {
-    // la vue s'arrête le panneau au milieu
+    // la vue s'arrête le panneau au milieu, jamais au-delà du niveau
     if (scene)
-        scene->FixerLimiteDroite(int(p.x + 320.f));
+    {
+        const float limite = p.x + 320.f;
+        const bool dedans = std::isfinite(limite) && limite >= 0.f && limite < float(scene->Largeur());
+        scene->FixerLimiteDroite(dedans ? int(limite) : scene->Largeur());
+    }
     masque = 256;
     AjouterSegment(new Segment(sf::Vector2f(p.x - 320.f, p.y + 100.f), sf::Vector2f(p.x - 320.f, p.y - 240.f),
                                SEG_SOL | SEG_CAPTEUR));

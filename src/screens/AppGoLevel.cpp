@@ -1,6 +1,7 @@
 #include "screens/AppGoLevel.h"
 
 #include "game/GameOptions.h"
+#include "game/LecteurNiveau.h"
 #include "screens/WGoLevel.h"
 
 #include <QDataStream>
@@ -39,8 +40,16 @@ std::vector<std::pair<int, std::string>> AppGoLevel::ListerNiveaux(const std::st
         QString nomZone;
         flux >> largeur >> hauteur >> numero >> nomZone >> numeroZone >> numeroActe >> format;
         fichier.close();
-        // en-tête tronqué ou illisible : pas d'entrée
+        // en-tête tronqué, illisible ou hors bornes (numéro démesuré...) : pas d'entrée
         if (flux.status() != QDataStream::Ok)
+            continue;
+        EnteteNiveau e;
+        e.largeur = largeur;
+        e.hauteur = hauteur;
+        e.numero = numero;
+        e.numeroZone = numeroZone;
+        e.numeroActe = numeroActe;
+        if (!LecteurNiveau::EnteteValide(e))
             continue;
         const QString libelle = nomZone + " : Act " + QString::number(numeroActe);
         niveaux.emplace_back(numero, libelle.toStdString());

@@ -3,9 +3,17 @@
 
 #include "game/LecteurNiveau.h"
 #include "game/LevelManager.h"
+#include "game/Quadtree.h"
+#include "game/QuadtreeNode.h"
 #include "game/SceneGraphique.h"
+#include "scene/ElementScenique.h"
+#include "screens/AppGoLevel.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <limits>
 
 namespace
 {
@@ -51,26 +59,26 @@ struct Lecteur : ::testing::Test
 
 TEST(Parametres, ProfondeurCourante_Couleurs_Et_TexteIllisible)
 {
-    titres.clear();
-    textes.clear();
-    LecteurNiveau::FixerAvertisseur(Noter);
     float p = 0.f;
     std::vector<float> v;
-    LecteurNiveau::LireParametres({"10", "2.5", "blue"}, 5, p, v);
+    EXPECT_EQ(LecteurNiveau::LireParametres({"10", "2.5", "blue"}, p, v), 0);
     EXPECT_EQ(p, 10.f);
     EXPECT_EQ(v, (std::vector<float>{2.5f, 0.f, 0.f, 255.f}));
     // couleur seule : la profondeur précédente reste
-    LecteurNiveau::LireParametres({"#FF0000"}, 6, p, v);
+    EXPECT_EQ(LecteurNiveau::LireParametres({"#FF0000"}, p, v), 0);
     EXPECT_EQ(p, 10.f);
     EXPECT_EQ(v, (std::vector<float>{255.f, 0.f, 0.f}));
-    LecteurNiveau::LireParametres({}, 6, p, v);
+    LecteurNiveau::LireParametres({}, p, v);
     EXPECT_EQ(p, 10.f);
     EXPECT_TRUE(v.empty());
-    EXPECT_TRUE(titres.isEmpty());
-    // un texte ni nombre ni couleur : 0 et l'avertissement exact
-    LecteurNiveau::LireParametres({"3", "zorglub", "-1e2"}, 1128020001, p, v);
+    // un texte ni nombre ni couleur : 0, compté ; l'avertissement, unique, est celui du chargement
+    EXPECT_EQ(LecteurNiveau::LireParametres({"3", "zorglub", "-1e2"}, p, v), 1);
     EXPECT_EQ(p, 3.f);
     EXPECT_EQ(v, (std::vector<float>{0.f, -100.f}));
+    titres.clear();
+    textes.clear();
+    LecteurNiveau::FixerAvertisseur(Noter);
+    LecteurNiveau::Avertir(1128020001);
     ASSERT_EQ(titres.size(), 1);
     EXPECT_EQ(titres[0], QString("Erreur de chargement"));
     EXPECT_EQ(textes[0], QString::fromUtf8("L'élément ID = 1128020001 n'a pas pu charger tous les paramètres."));
@@ -193,6 +201,94 @@ TEST_F(Lecteur, FichiersHostiles_MessageClair_NiveauPartiel)
         const std::string err = ::testing::internal::GetCapturedStderr();
         EXPECT_NE(err.find(k.message), std::string::npos) << k.nom << " : " << err;
     }
+}
+
+namespace
+{
+void Tous(QuadtreeNode* n, std::vector<ElementScenique*>& tous)
+{
+    if (!n)
+        return;
+    tous.insert(tous.end(), n->Elements().begin(), n->Elements().end());
+    for (int i = 0; i < 4; ++i)
+        Tous(n->Enfant(i), tous);
+}
+}
+
+// Textes et nombres hostiles : une seule boîte par chargement, les valeurs non finies ou démesurées
+// sont des textes illisibles, les positions de même ; en-têtes hors bornes refusés, y compris dans la
+// liste des niveaux ; un seul décor de zone quel que soit le nombre d'enregistrements de zone.
+TEST_F(Lecteur, TextesEtNombresHostiles_UneBoiteParChargement)
+{
+    // 1 061 textes illisibles répartis sur 100 tuiles de sol
+    Carte illisibles;
+    illisibles.Entete(16384, 2048, 1, 100);
+    for (int i = 0; i < 100; ++i)
+    {
+        QStringList t;
+        for (int k = 0; k < (i == 0 ? 71 : 10); ++k)
+            t << "abc";
+        illisibles.Element(1128020001, 128 * i + 64, 1000, t);
+    }
+    EXPECT_GE(Charger(1, illisibles.octets), 100);
+    EXPECT_EQ(titres.size(), 1);
+    EXPECT_TRUE(!textes.isEmpty() && textes[0].contains("1061")) << textes.value(0).toStdString();
+
+    // profondeurs, paramètres et positions non finis ou démesurés
+    titres.clear();
+    textes.clear();
+    Carte nan;
+    nan.Entete(4096, 2048, 1, 9)
+        .Element(1128020001, 500, 1000, {"nan"})
+        .Element(1128020001, 628, 1000, {"inf", "-inf"})
+        .Element(1128020001, 756, 1000, {"1e30", "nan", "#00FF00"})
+        .Element(1128020001, 884, 1000, {"10", "1e30", "-1e30"})
+        .Element(1000002, std::nan(""), 500, {"10"})
+        .Element(1000002, 1e30, 500, {"10"})
+        .Element(1000002, 500, std::numeric_limits<double>::infinity(), {"10"})
+        .Element(1000002, -1e300, 500, {"10"})
+        .Element(5000001, 700, 800, {"nan", "inf"});
+    scene.FixerTaille(4096, 2048);
+    scene.FixerMarge(128);
+    EXPECT_EQ(Charger(1, nan.octets), 6); // quatre sols, l'anneau et le décor
+    EXPECT_EQ(titres.size(), 1);
+    std::vector<ElementScenique*> tous;
+    ASSERT_TRUE(scene.Index());
+    Tous(&scene.Index()->Racine(), tous);
+    for (ElementScenique* e : tous)
+        EXPECT_TRUE(std::isfinite(e->profondeur));
+    // aucun panneau placé hors du niveau n'a touché aux limites
+    EXPECT_EQ(scene.LimiteDroite(), 4096 - 128);
+    EXPECT_TRUE(!textes.isEmpty() && textes[0].contains("13")) << textes.value(0).toStdString();
+
+    // en-têtes aux tailles et numéros hors bornes : refusés avec un message, rien n'est créé
+    const int mauvais[][3] = {{INT_MIN, 2048, 1}, {4096, INT_MIN, 1}, {-1000, 2048, 1}, {4096, 0, 1},
+                              {1 << 30, 2048, 1}, {4096, 2048, INT_MAX}, {4096, 2048, INT_MIN}};
+    for (const auto& m : mauvais)
+    {
+        Carte c;
+        c.Entete(m[0], m[1], m[2], 1).Element(1128020001, 500, 500);
+        const QString chemin = dossier.path() + "/" + QString::number(m[2] == 1 ? 1 : 8) + ".map";
+        ASSERT_TRUE(Ecrire(chemin, c.octets));
+        chargeur.FixerNiveau(m[2] == 1 ? 1 : 8);
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(chargeur.LireEntete()) << m[0] << " " << m[1] << " " << m[2];
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(err.find("Niveau "), std::string::npos) << err;
+    }
+    // la liste des niveaux ne propose pas les numéros démesurés
+    QFile::remove(dossier.path() + "/1.map");
+    const auto liste = AppGoLevel::ListerNiveaux((dossier.path() + "/").toStdString());
+    for (const auto& n : liste)
+        EXPECT_TRUE(n.first >= 1 && n.first <= 999) << n.first;
+
+    // 20 enregistrements de zone : un seul décor, celui de l'en-tête
+    Carte zones;
+    zones.Entete(4096, 2048, 1, 21);
+    for (int i = 0; i < 20; ++i)
+        zones.Element(i % 3 == 0 ? 1 : i % 3 == 1 ? 2 : 99, 0, 0);
+    zones.Element(1128020001, 500, 1000);
+    EXPECT_EQ(Charger(1, zones.octets), 2);
 }
 
 TEST(Fabrique, BoucleEtGenres)

@@ -4,6 +4,11 @@
 #include "SourceNiveau.h"
 #include "game/LecteurNiveau.h"
 
+#include <SFML/Graphics/Image.hpp>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,6 +27,37 @@ void Compiler(const QString& source, NiveauSource& n)
     QString erreur;
     ASSERT_TRUE(SourceNiveau::Lire(LireTexte(source), n, erreur)) << erreur.toStdString();
 }
+
+void EcrireCarte(const QString& dossier, const NiveauSource& n)
+{
+    QFile f(dossier + "/" + QString::number(n.entete.numero) + ".map");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(SourceNiveau::Ecrire(n, &f));
+}
+
+// L'outil des niveaux lancé comme en ligne de commande (sans configuration audio si demandé) ; rend
+// son code de sortie et sa sortie standard. Il ne laisse jamais le périphérique audio ouvert en
+// sortant (OpenAL s'en plaint alors, ou s'arrête sur une assertion).
+int Outil(const QStringList& arguments, QString* sortie = nullptr, bool sansAudio = false)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (sansAudio)
+        env.remove("ALSOFT_CONF");
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::SeparateChannels);
+    p.start(OUTIL_NIVEAUX, arguments);
+    EXPECT_TRUE(p.waitForFinished(120000)) << arguments.join(" ").toStdString();
+    if (sortie)
+        *sortie = QString::fromUtf8(p.readAllStandardOutput());
+    const QString erreurs = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_FALSE(erreurs.contains("alc_cleanup")) << arguments.join(" ").toStdString();
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : 128 + p.exitCode();
+}
+
+// Quand les sept actes de la campagne sont là, la vérification de l'ensemble devient complète :
+// chaque genre de la table posé, anneaux et points de passage des actes 1, 2, 4 et 5
+const bool VERIFICATION_COMPLETE = false;
 }
 
 // source -> carte -> description -> source : mêmes éléments, même en-tête
@@ -103,9 +139,9 @@ TEST(Outils, LesNiveauxSeVerifient)
         Compiler("levels/" + s, n);
         const int numero = QFileInfo(s).completeBaseName().toInt();
         EXPECT_EQ(n.entete.numero, numero) << s.toStdString();
-        // un acte se court sur plus de 7000 pixels ; le dernier n'est que l'arène du robot final
+        // un acte se court sur plus de 7000 pixels ; une arène de boss peut être plus courte
         const bool arene = std::any_of(n.elements.begin(), n.elements.end(),
-                                       [](const ElementSource& e) { return e.id == 8000099; });
+                                       [](const ElementSource& e) { return e.id == 8000099 || e.id == 8000050; });
         EXPECT_GE(n.entete.largeur, arene ? 1280 : 7000) << s.toStdString();
         QFile f(dossier.path() + "/" + QString::number(numero) + ".map");
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -115,6 +151,13 @@ TEST(Outils, LesNiveauxSeVerifient)
         EXPECT_TRUE(b.bon) << SourceNiveau::DecrireBilan(b).toStdString();
         EXPECT_GT(b.elements, arene ? 20 : 150) << s.toStdString();
     }
+    // l'outil lui-même, sur tout l'ensemble : 0 quand tout va bien
+    QString sortie;
+    QStringList arguments{"verifie"};
+    if (VERIFICATION_COMPLETE)
+        arguments << "--complet";
+    EXPECT_EQ(Outil(arguments << dossier.path(), &sortie), 0) << sortie.toStdString();
+    EXPECT_TRUE(sortie.contains(QString::fromUtf8(" 0 problèmes"))) << sortie.toStdString();
     NiveauSource essai;
     Compiler("tests/niveaux/essai.niv", essai);
     QFile f(dossier.path() + "/7.map");
@@ -131,4 +174,62 @@ TEST(Outils, LesNiveauxSeVerifient)
     // 32 tuiles + 6 pièces et 10 bornes de boucle + le sol posé à la main + l'anneau + le décor de zone
     EXPECT_EQ(b.elements, 51);
     LecteurNiveau::FixerAvertisseur(nullptr);
+}
+
+// La vérification refuse un panneau de fin sans assez de sol après lui, un objet enfoui dans le
+// terrain, et, quand on les demande, les genres jamais posés et les actes trop pauvres ; l'outil
+// sort avec 0 ou 1, sans configuration audio. L'image d'ensemble montre tout le niveau, réduit.
+TEST(Outils, VerifieEtImage_CodesDeSortie)
+{
+    AppQt();
+    QTemporaryDir dossier;
+    // 22 colonnes de sol, une colonne vide de chaque côté (les tuiles débordent un peu)
+    QString sol = ".";
+    for (int c = 0; c < 22; ++c)
+        sol += "=";
+    sol += ".";
+    const QString entete = "largeur 3072\nhauteur 1024\nzone \"Essai\"\nnumero_zone 1\n"
+                           "legende\n = sol 10\n # plein 10\nfin\ngrille 4\n" + sol + "\n" +
+                           QString(sol).replace('=', '#') + "\n" + QString(sol).replace('=', '#') + "\nfin\n";
+    NiveauSource bon, mauvais;
+    QString erreur;
+    // panneau à 1 600 px du bord, anneaux en l'air
+    ASSERT_TRUE(SourceNiveau::Lire("numero 1\nacte 1\n" + entete +
+                                       "objet fin 1400 462\nobjet anneau 600 400\nobjet anneau 700 400\n",
+                                   bon, erreur))
+        << erreur.toStdString();
+    // panneau à 200 px du bord, un anneau dans la roche
+    ASSERT_TRUE(SourceNiveau::Lire("numero 2\nacte 2\n" + entete +
+                                       "objet fin 2872 462\nobjet anneau 600 700\n",
+                                   mauvais, erreur))
+        << erreur.toStdString();
+    EcrireCarte(dossier.path(), bon);
+    QString sortie;
+    EXPECT_EQ(Outil({"verifie", dossier.path()}, &sortie), 0) << sortie.toStdString();
+    // les genres et les actes : il en manque
+    EXPECT_EQ(Outil({"verifie", "--complet", dossier.path()}, &sortie), 1) << sortie.toStdString();
+    EXPECT_TRUE(sortie.contains(QString::fromUtf8("genres jamais posés"))) << sortie.toStdString();
+    EXPECT_TRUE(sortie.contains("portail")) << sortie.toStdString();
+    EXPECT_TRUE(sortie.contains("2 anneaux (150 au moins)")) << sortie.toStdString();
+    EcrireCarte(dossier.path(), mauvais);
+    EXPECT_EQ(Outil({"verifie", dossier.path()}, &sortie), 1) << sortie.toStdString();
+    EXPECT_TRUE(sortie.contains("ENFOUIS : anneau")) << sortie.toStdString();
+    EXPECT_TRUE(sortie.contains("FIN SANS SOL")) << sortie.toStdString();
+    EXPECT_EQ(Outil({"verifie", dossier.path(), "1"}, &sortie), 0) << sortie.toStdString();
+
+    // l'image : tout le niveau au quart, sans configuration audio
+    if (!QFile::exists("data/png/game/zones/1/textures/texture_128.png"))
+        GTEST_SKIP() << "images non générées";
+    const QString prefixe = dossier.path() + "/essai";
+    EXPECT_EQ(Outil({"image", dossier.path(), "1", prefixe}, &sortie, true), 0) << sortie.toStdString();
+    sf::Image ensemble;
+    ASSERT_TRUE(ensemble.loadFromFile((prefixe + "_ensemble.png").toStdString()));
+    EXPECT_EQ(ensemble.getSize().x, 3072u / 4);
+    EXPECT_EQ(ensemble.getSize().y, 1024u / 4);
+    // le sol se voit jusqu'au bout du niveau : la colonne près du bord droit n'est pas que du fond
+    const sf::Color fond = ensemble.getPixel(0, 0);
+    int differents = 0;
+    for (unsigned y = 0; y < ensemble.getSize().y; ++y)
+        differents += ensemble.getPixel(ensemble.getSize().x - 48, y) != fond;
+    EXPECT_GT(differents, 20);
 }

@@ -3,6 +3,7 @@
 #include "game/LevelManager.h"
 #include "game/Quadtree.h"
 #include "game/SceneGraphique.h"
+#include "objects/Plateforme.h"
 #include "physics/Segment.h"
 #include "scene/PolygoneScenique.h"
 
@@ -13,6 +14,8 @@
 #include <QIODevice>
 #include <QMap>
 
+#include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace
@@ -409,6 +412,159 @@ bool SurUnSol(const std::vector<ElementScenique*>& tous, const sf::Vector2f& p)
     }
     return false;
 }
+
+// Hauteur d'une surface de sol (segment de gauche à droite) d'une plate-forme en x
+bool Surface(const Segment* s, float x, float& y)
+{
+    if (!(s->Drapeaux() & SEG_SOL) || s->B().x <= s->A().x || x < s->A().x || x > s->B().x)
+        return false;
+    y = s->A().y + (x - s->A().x) / (s->B().x - s->A().x) * (s->B().y - s->A().y);
+    return true;
+}
+
+bool Plein(int genre)
+{
+    return genre == 1128050001 || genre == 1128050000;
+}
+
+// Un point dans le terrain : dans une tuile pleine, ou sous une surface de sol d'une tuile qui le
+// contient sans plafond entre les deux (le segment le plus proche au-dessus de lui, à moins d'une
+// tuile, est un sol et non l'intérieur d'une boucle ou d'une voûte). 24 px de tolérance : un objet
+// posé peut mordre un peu sur le sol.
+bool DansLeTerrain(const std::vector<Plateforme*>& terrain, const sf::Vector2f& p)
+{
+    float proche = -1e9f;
+    bool sol = false;
+    for (Plateforme* t : terrain)
+    {
+        const sf::FloatRect r = t->Encadrement();
+        if (Plein(t->Genre()) && p.x > r.left + 8.f && p.x < r.left + r.width - 8.f && p.y > r.top + 8.f &&
+            p.y < r.top + r.height - 8.f)
+            return true;
+        for (Segment* s : t->Segments())
+        {
+            const float ax = s->A().x, bx = s->B().x;
+            if (ax == bx || p.x < std::min(ax, bx) || p.x > std::max(ax, bx))
+                continue;
+            const float y = s->A().y + (p.x - ax) / (bx - ax) * (s->B().y - s->A().y);
+            if (y > p.y - 24.f || y < p.y - 128.f || y <= proche)
+                continue;
+            proche = y;
+            // de gauche à droite : le dessus d'un sol ; sol de la tuile qui contient le point seulement
+            sol = ax < bx && (s->Drapeaux() & SEG_SOL) && p.x > r.left + 16.f && p.x < r.left + r.width - 16.f &&
+                  p.y > r.top + 16.f && p.y < r.top + r.height - 16.f;
+        }
+    }
+    return sol;
+}
+
+// Première surface de terrain rencontrée en descendant depuis y0, en x ; faux s'il n'y en a pas
+bool PremiereSurface(const std::vector<Plateforme*>& terrain, float x, float y0, float& y)
+{
+    bool trouve = false;
+    for (Plateforme* t : terrain)
+        for (Segment* s : t->Segments())
+        {
+            float ys;
+            if (Surface(s, x, ys) && ys >= y0 && (!trouve || ys < y))
+            {
+                y = ys;
+                trouve = true;
+            }
+        }
+    return trouve;
+}
+
+// Genres qui se vérifient pour l'enfouissement : ce qu'on pose sur le sol ou en l'air
+bool ObjetPose(qint32 id)
+{
+    if (id >= 1000000000 && id <= 1999999999)
+        return false;
+    switch (id)
+    {
+    case 1: case 2: case 99:                                  // décors de zone
+    case 1000011: case 1000012:                               // bassins
+    case 1000041: case 1000042: case 1000061: case 1000062:   // bornes
+    case 3000001: case 3000011: case 3000021: case 3000501: case 3000511: case 2000061: // décor
+    case SceneGraphique::GENRE_BOUCLE:
+    case 9000001: case 8000099: case 8000050:                  // bosses et cinématique
+    case 2000363001: case 2000218001: case 2000872001: case 2000634001: case 2000496001: // tubes, vrilles
+    case 2000444001: case 2000555001: case 2000666001:         // blocs de tunnel
+        return false;
+    default:
+        return SceneGraphique::GenreConnu(id);
+    }
+}
+}
+
+const std::vector<qint32>& SourceNiveau::GenresDeLaTable()
+{
+    static const std::vector<qint32> table = {
+        1, 2, 99, 1000001, 1000002, 1000005, 1000011, 1000012, 1000041, 1000042, 1000061, 1000062, 2000002,
+        2000004, 2000006, 2000008, 2000021, 2000022, 2000023, 2000024, 2000026, 2000028, 2000051, 2000061, 2000071,
+        2000099, 2000114, 2000116, 3000001, 3000011, 3000021, 3000501, 3000511, 5000001, 5000010, 5000020, 5000030,
+        5000050, 5000110, 5000120, 5000130, 5000140, 5000199, 5000901, 7000010, 7000020, 7000030, 7000040, 7000110,
+        7000120, 7000130, 7000210, 7000220, 8000050, 8000099, 9000001, 1000000000, 2000020001, 2000020002,
+        2000020003, 2000020004, 2000020011, 2000040001, 2000218001, 2000301008, 2000301012, 2000301016, 2000363001,
+        2000444001, 2000555001, 2000666001, 2000496001, 2000634001, 2000872001, SceneGraphique::GENRE_BOUCLE,
+        2032020501, 2128020501, 2128020511, 2128426501};
+    return table;
+}
+
+qint32 SourceNiveau::CleGenre(qint32 id)
+{
+    return id >= 1000000000 && id <= 1999999999 ? 1000000000 : id;
+}
+
+QString SourceNiveau::NomGenre(qint32 cle)
+{
+    if (cle == 1000000000)
+        return QString::fromUtf8("plate-forme");
+    if (cle == 99)
+        return "zone_0";
+    if (cle == 1 || cle == 2)
+        return "zone_" + QString::number(cle);
+    if (cle == 8000099)
+        return "boss_final";
+    for (auto i = Noms().begin(); i != Noms().end(); ++i)
+        if (i.value() == cle)
+            return i.key() + " (" + QString::number(cle) + ")";
+    return QString::number(cle);
+}
+
+QStringList SourceNiveau::VerifierEnsemble(const std::vector<Bilan>& bilans, const Regles& regles)
+{
+    QStringList problemes;
+    if (regles.genres)
+    {
+        std::set<qint32> poses;
+        for (const Bilan& b : bilans)
+            poses.insert(b.genres.begin(), b.genres.end());
+        QStringList manquants;
+        for (qint32 g : GenresDeLaTable())
+            if (!poses.count(g))
+                manquants << NomGenre(g);
+        if (!manquants.isEmpty())
+            problemes << QString::number(manquants.size()) + QString::fromUtf8(" genres jamais posés : ") +
+                             manquants.join(", ");
+    }
+    if (regles.actes)
+        for (int acte : {1, 2, 4, 5})
+        {
+            auto b = std::find_if(bilans.begin(), bilans.end(), [acte](const Bilan& x) { return x.numero == acte; });
+            if (b == bilans.end())
+            {
+                problemes << "niveau " + QString::number(acte) + " absent";
+                continue;
+            }
+            if (b->anneaux < 150)
+                problemes << "niveau " + QString::number(acte) + " : " + QString::number(b->anneaux) +
+                                 " anneaux (150 au moins)";
+            if (b->checkpoints < 2 || b->checkpoints > 3)
+                problemes << "niveau " + QString::number(acte) + " : " + QString::number(b->checkpoints) +
+                                 " points de passage (2 ou 3)";
+        }
+    return problemes;
 }
 
 SourceNiveau::Bilan SourceNiveau::Verifier(const QString& dossier, int n)
@@ -426,6 +582,7 @@ SourceNiveau::Bilan SourceNiveau::Verifier(const QString& dossier, int n)
         scene.FixerPointDepart(sf::Vector2f(128.f, float(scene.Hauteur())));
         scene.FixerMarge(128);
         std::set<int> inconnus;
+        std::vector<EnregistrementNiveau> poses;
         QFile f(LevelManager::Chemin(n));
         if (f.open(QIODevice::ReadOnly))
         {
@@ -434,10 +591,21 @@ SourceNiveau::Bilan SourceNiveau::Verifier(const QString& dossier, int n)
             EnregistrementNiveau r;
             if (lecteur.LireEntete(e))
                 while (lecteur.LireEnregistrement(r))
+                {
                     if (r.id != -1 && !SceneGraphique::GenreConnu(r.id))
                         inconnus.insert(r.id);
+                    else if (r.id != -1)
+                    {
+                        b.genres.insert(CleGenre(r.id));
+                        b.anneaux += r.id == 5000001;
+                        b.checkpoints += r.id == 1000001;
+                        if (ObjetPose(r.id))
+                            poses.push_back(r);
+                    }
+                }
             b.lisible = !lecteur.EnErreur();
         }
+        b.genres.insert(chargeur.NumeroZone());
         b.inconnus.assign(inconnus.begin(), inconnus.end());
         chargeur.LireElements();
         const SceneGraphique::Comptes& c = scene.ComptesElements();
@@ -450,12 +618,42 @@ SourceNiveau::Bilan SourceNiveau::Verifier(const QString& dossier, int n)
         b.departX = depart.x;
         b.departY = depart.y;
         b.departSurSol = depart != sf::Vector2f(128.f, float(scene.Hauteur())) && SurUnSol(tous, depart);
+        std::vector<Plateforme*> terrain;
+        for (ElementScenique* e : tous)
+            if (auto* t = dynamic_cast<Plateforme*>(e))
+                terrain.push_back(t);
+        for (const EnregistrementNiveau& r : poses)
+        {
+            const sf::Vector2f p(float(r.x), float(r.y));
+            if (DansLeTerrain(terrain, p))
+                b.enterres << NomGenre(CleGenre(r.id)) + " (" + QString::number(r.x) + ", " + QString::number(r.y) + ")";
+            if (r.id != 1000002)
+                continue;
+            // panneau de fin : le sol de sûreté est à y + 48 ; le terrain doit le suivre, plat, sur 1 280 px
+            ++b.fins;
+            const float sol = p.y + 48.f;
+            QString defaut;
+            if (p.x + SOL_APRES_FIN > float(scene.Largeur()))
+                defaut = QString::number(int(scene.Largeur() - p.x)) + QString::fromUtf8(" px jusqu'au bord du niveau");
+            for (float x = p.x; defaut.isEmpty() && x <= p.x + SOL_APRES_FIN; x += 16.f)
+            {
+                float y;
+                if (!PremiereSurface(terrain, x, p.y - 240.f, y))
+                    defaut = "pas de sol en x " + QString::number(int(x));
+                else if (std::fabs(y - sol) > 16.f)
+                    defaut = "sol en y " + QString::number(int(y)) + " en x " + QString::number(int(x)) +
+                             QString::fromUtf8(" (attendu ") + QString::number(int(sol)) + ")";
+            }
+            if (!defaut.isEmpty())
+                b.finsSansSol << "panneau (" + QString::number(r.x) + ", " + QString::number(r.y) + ") : " + defaut;
+        }
         b.enTete = chargeur.FormatLu() == LevelManager::FORMAT && chargeur.NumeroLu() == n;
         b.zone = chargeur.NomZone();
         b.acte = chargeur.NumeroActe();
         b.largeur = scene.Largeur();
         b.hauteur = scene.Hauteur();
-        b.bon = b.lisible && b.enTete && b.inconnus.empty() && b.horsNiveau == 0 && b.departSurSol;
+        b.bon = b.lisible && b.enTete && b.inconnus.empty() && b.horsNiveau == 0 && b.departSurSol &&
+                b.enterres.isEmpty() && b.finsSansSol.isEmpty();
     }
     LevelManager::FixerDossier(ancien);
     return b;
@@ -475,6 +673,11 @@ QString SourceNiveau::DecrireBilan(const Bilan& b)
     s += ", " + QString::number(b.horsNiveau) + QString::fromUtf8(" hors du niveau, départ (") +
          QString::number(b.departX) + ", " + QString::number(b.departY) + ") " +
          (b.departSurSol ? "sur un sol" : "SANS SOL");
+    s += ", " + QString::number(b.anneaux) + " anneaux, " + QString::number(b.checkpoints) + " points de passage";
+    if (!b.enterres.isEmpty())
+        s += QString::fromUtf8(", ENFOUIS : ") + b.enterres.join(", ");
+    if (!b.finsSansSol.isEmpty())
+        s += QString::fromUtf8(", FIN SANS SOL : ") + b.finsSansSol.join(", ");
     if (!b.enTete)
         s += QString::fromUtf8(", EN-TÊTE FAUX");
     if (!b.lisible)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <set>
 #include <vector>
 
 class QIODevice;
@@ -63,10 +64,29 @@ struct Bilan
     std::vector<int> inconnus;
     float departX = 0.f, departY = 0.f;
     bool departSurSol = false;
+    std::set<qint32> genres;      // genres posés (une clé par genre de la table), décor de zone compris
+    int anneaux = 0, checkpoints = 0, fins = 0;
+    QStringList enterres;         // objets dont la position est dans le terrain
+    QStringList finsSansSol;      // panneaux de fin sans assez de sol plat après eux
     bool bon = false;
 };
 Bilan Verifier(const QString& dossier, int numero);
 QString DecrireBilan(const Bilan& b);
+
+// Sol plat demandé après un panneau de fin : le héros y court pendant le bilan
+const int SOL_APRES_FIN = 1280;
+// Règles de l'ensemble, qu'on active quand tous les actes sont là
+struct Regles
+{
+    bool genres = false;  // chaque genre de la table posé au moins une fois
+    bool actes = false;   // actes 1, 2, 4 et 5 : anneaux et points de passage
+};
+// Une clé par genre de la table (toute la plage des plates-formes compte pour un)
+const std::vector<qint32>& GenresDeLaTable();
+qint32 CleGenre(qint32 id);
+QString NomGenre(qint32 cle);
+// Problèmes de l'ensemble selon les règles actives ; vide si tout va bien
+QStringList VerifierEnsemble(const std::vector<Bilan>& bilans, const Regles& regles);
 // Découpe une ligne en mots, les guillemets groupent
 QStringList Mots(const QString& ligne);
 }

@@ -1,8 +1,10 @@
 // Outil des niveaux :
 //   niveaux compile <source.niv> <sortie.map>
 //   niveaux dump <carte.map>
-//   niveaux verifie <dossier des cartes> [n ...]
-//   niveaux image <dossier des cartes> <n> <préfixe des PNG>
+//   niveaux verifie [--genres] [--actes] [--complet] <dossier des cartes> [n ...]
+//     --genres : chaque genre de la table posé au moins une fois dans l'ensemble
+//     --actes : actes 1, 2, 4 et 5, 150 anneaux et 2 ou 3 points de passage ; --complet : les deux
+//   niveaux image <dossier des cartes> <n> <préfixe des PNG> [x,y ...]   (vues de plus, centrées là)
 #include "SourceNiveau.h"
 
 #include "game/LecteurNiveau.h"
@@ -16,6 +18,7 @@
 #include "game/Quadtree.h"
 #include "game/SceneGraphique.h"
 #include "scene/ElementScenique.h"
+#include "scene/Zone.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
@@ -26,6 +29,8 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 namespace
@@ -68,25 +73,54 @@ int Decrire(const QString& carte)
     return ok ? 0 : 1;
 }
 
-int Verifier(const QString& dossier, QStringList numeros)
+int Verifier(QStringList arguments)
 {
     LecteurNiveau::FixerAvertisseur(LecteurNiveau::AvertirSurErreurStandard);
+    SourceNiveau::Regles regles;
+    while (!arguments.isEmpty() && arguments[0].startsWith("--"))
+    {
+        const QString o = arguments.takeFirst();
+        if (o == "--genres" || o == "--complet")
+            regles.genres = true;
+        if (o == "--actes" || o == "--complet")
+            regles.actes = true;
+        if (o != "--genres" && o != "--actes" && o != "--complet")
+        {
+            std::cerr << "Option inconnue : " << o.toStdString() << std::endl;
+            return 2;
+        }
+    }
+    if (arguments.isEmpty())
+        return 2;
+    const QString dossier = arguments.takeFirst();
+    QStringList numeros = arguments;
     if (numeros.isEmpty())
         for (const QString& f : QDir(dossier).entryList(QStringList() << "*.map", QDir::Files, QDir::Name))
             numeros << QFileInfo(f).completeBaseName();
     int echecs = 0;
+    std::vector<SourceNiveau::Bilan> bilans;
     for (const QString& texte : numeros)
     {
         bool ok = false;
         const int n = texte.toInt(&ok);
         if (!ok)
             continue;
-        const SourceNiveau::Bilan b = SourceNiveau::Verifier(dossier, n);
-        std::cout << SourceNiveau::DecrireBilan(b).toStdString() << std::endl;
-        if (!b.bon)
+        bilans.push_back(SourceNiveau::Verifier(dossier, n));
+        std::cout << SourceNiveau::DecrireBilan(bilans.back()).toStdString() << std::endl;
+        if (!bilans.back().bon)
             ++echecs;
     }
-    return echecs == 0 ? 0 : 1;
+    if (bilans.empty())
+    {
+        std::cout << "aucune carte dans " << dossier.toStdString() << " : ÉCHEC" << std::endl;
+        return 1;
+    }
+    const QStringList problemes = SourceNiveau::VerifierEnsemble(bilans, regles);
+    for (const QString& p : problemes)
+        std::cout << "ensemble : " << p.toStdString() << std::endl;
+    std::cout << bilans.size() << " niveaux, " << echecs + problemes.size() << QString::fromUtf8(" problèmes").toStdString()
+              << std::endl;
+    return echecs == 0 && problemes.isEmpty() ? 0 : 1;
 }
 
 void Tous(QuadtreeNode* n, std::vector<ElementScenique*>& tous)
@@ -108,7 +142,7 @@ bool Enregistrer(sf::RenderTexture& rt, const std::string& chemin)
 
 // Images d'un niveau : le chargement comme en jeu (carton, niveau construit derrière,
 // départ du carton), puis une vue d'ensemble réduite de tout le niveau
-int Images(const QString& dossier, int n, const QString& prefixe)
+int Images(const QString& dossier, int n, const QString& prefixe, const QStringList& points)
 {
     LecteurNiveau::FixerAvertisseur(LecteurNiveau::AvertirSurErreurStandard);
     LevelManager::FixerDossier(QDir(dossier).absolutePath() + "/");
@@ -143,16 +177,26 @@ int Images(const QString& dossier, int n, const QString& prefixe)
             if (etat != dernierEtat && (etat == 3 || etat == 5 || etat == 13))
                 Enregistrer(rt, p + "_carton_" + std::to_string(photos++) + ".png");
             dernierEtat = etat;
-            if (scene.EtatScene() == SCENE_JEU)
+            // le départ, une fois le carton tout à fait parti
+            if (scene.EtatScene() == SCENE_JEU && etat == 16)
             {
                 Enregistrer(rt, p + "_depart.png");
                 break;
             }
         }
-        // quelques vues le long du niveau
+        // quelques vues le long du niveau, puis celles des points demandés ("x,y")
+        std::vector<sf::Vector2f> centres;
         for (int i = 1; i <= 3; ++i)
+            centres.push_back(sf::Vector2f(scene.Largeur() * i / 4.f, scene.PointDepart().y));
+        for (const QString& point : points)
         {
-            camera.Centrer(sf::Vector2f(scene.Largeur() * i / 4.f, scene.PointDepart().y));
+            const QStringList xy = point.split(',');
+            if (xy.size() == 2)
+                centres.push_back(sf::Vector2f(xy[0].toFloat(), xy[1].toFloat()));
+        }
+        for (size_t i = 1; i <= centres.size(); ++i)
+        {
+            camera.Centrer(centres[i - 1]);
             camera.Borner();
             MoteurGraphique::Instance()->Vider(false);
             camera.Actualiser();
@@ -163,11 +207,12 @@ int Images(const QString& dossier, int n, const QString& prefixe)
             GameEngine::ViderListes();
         }
         MoteurGraphique::Instance()->Vider(false);
-        // vue d'ensemble au quart
+        // vue d'ensemble de tout le niveau, réduite (au quart, moins pour un niveau très large)
+        const float echelle = std::min(0.25f, 4096.f / float(std::max(scene.Largeur(), scene.Hauteur())));
         sf::RenderTexture ensemble;
-        if (ensemble.create(unsigned(scene.Largeur() / 4), unsigned(scene.Hauteur() / 4)))
+        if (ensemble.create(unsigned(scene.Largeur() * echelle), unsigned(scene.Hauteur() * echelle)))
         {
-            ensemble.setView(sf::View(sf::FloatRect(0.f, 0.f, float(scene.Largeur()), float(scene.Hauteur()))));
+            const sf::View vueEnsemble(sf::FloatRect(0.f, 0.f, float(scene.Largeur()), float(scene.Hauteur())));
             ensemble.clear(sf::Color(40, 40, 60));
             std::vector<ElementScenique*> tous;
             if (scene.Index())
@@ -176,6 +221,11 @@ int Images(const QString& dossier, int n, const QString& prefixe)
                       [](ElementScenique* a, ElementScenique* b) { return a->profondeur < b->profondeur; });
             for (ElementScenique* e : tous)
             {
+                // le fond de zone se dessine à l'écran, pas dans le niveau
+                if (dynamic_cast<Zone*>(e))
+                    continue;
+                // un élément peut changer la vue en se dessinant : on la remet avant chacun
+                ensemble.setView(vueEnsemble);
                 e->Synchroniser();
                 e->Dessiner(ensemble);
             }
@@ -186,24 +236,40 @@ int Images(const QString& dossier, int n, const QString& prefixe)
     SourceTemps::Manuel(false);
     return 0;
 }
-}
 
-int main(int argc, char** argv)
+int Commande(const QStringList& a)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList a = app.arguments();
     if (a.size() == 4 && a[1] == "compile")
         return Compiler(a[2], a[3]);
     if (a.size() == 3 && a[1] == "dump")
         return Decrire(a[2]);
     if (a.size() >= 3 && a[1] == "verifie")
-        return Verifier(a[2], a.mid(3));
-    if (a.size() == 5 && a[1] == "image")
-        return Images(a[2], a[3].toInt(), a[4]);
+    {
+        const int r = Verifier(a.mid(2));
+        if (r != 2)
+            return r;
+    }
+    if (a.size() >= 5 && a[1] == "image")
+        return Images(a[2], a[3].toInt(), a[4], a.mid(5));
     std::cerr << "Usage : niveaux compile <source.niv> <sortie.map>\n"
                  "        niveaux dump <carte.map>\n"
-                 "        niveaux verifie <dossier des cartes> [n ...]\n"
-                 "        niveaux image <dossier des cartes> <n> <préfixe des PNG>"
+                 "        niveaux verifie [--genres] [--actes] [--complet] <dossier des cartes> [n ...]\n"
+                 "        niveaux image <dossier des cartes> <n> <préfixe des PNG> [x,y ...]"
               << std::endl;
     return 2;
+}
+}
+
+int main(int argc, char** argv)
+{
+    // l'outil ne joue aucun son : sortie nulle, même sans configuration d'OpenAL
+    setenv("ALSOFT_DRIVERS", "null", 1);
+    QCoreApplication app(argc, argv);
+    const int statut = Commande(app.arguments());
+    // les caches du jeu (sons, musiques) ne sont jamais détruits : on sort sans passer par les
+    // destructeurs statiques, où le périphérique audio partirait avant eux
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::_Exit(statut);
 }
