@@ -10,25 +10,38 @@
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
-#include <memory>
+#include "Route.h"
+#include "screens/Ecran.h"
 
-// Joueur scripté d'une partie entière : droite tenue, et un saut tenu 0,35 s dès que le héros
-// piétine depuis 0,4 s ; chaque frame passe par l'état de jeu, l'affichage et l'horloge d'essai.
+#include <QFile>
+
+#include <memory>
+#include <string>
+
+// Joueur scripté d'une partie entière : il suit la route du niveau courant
+// (tests/integration/routes/<n>.route, relue à chaque début ou reprise du niveau) ; sans route,
+// droite tenue et saut dès que le héros piétine. Chaque frame passe par l'état de jeu, l'affichage
+// et l'horloge d'essai, avec la durée de frame choisie.
 struct Pilote
 {
-    static constexpr float DT = 1.f / 60.f;
+    const float DT;
 
     std::unique_ptr<AppGame> app;
     sf::RenderTexture cible;
     Heros* heros = nullptr;
+    int choix = 0;
     int frame = 0, sauts = 0;
+    Route route;
+    int niveauRoute = -1;
+    std::string erreurRoute;
 
-    Pilote(int choixHeros, int niveau)
+    Pilote(int choixHeros, int niveau, float dt = 1.f / 60.f) : DT(dt), choix(choixHeros)
     {
         SourceTemps::Manuel(true);
         MyQtSFMLWindow::DefinirDureeFrame(DT);
         GameOptions::Instance()->DefinirHerosChoisi(choixHeros);
         GameOptions::Instance()->DefinirNiveauChoisi(niveau);
+        Ecran::DemanderEcran(ECRAN_AUCUN);
         cible.create(640, 480);
         app.reset(new AppGame(nullptr));
         heros = app->Moteur().HerosCourant();
@@ -39,32 +52,26 @@ struct Pilote
         MoteurGraphique::Instance()->Vider(true);
         MoteurAudio::Instance()->ArreterTout();
         SourceTemps::Manuel(false);
+        Ecran::DemanderEcran(ECRAN_AUCUN);
     }
 
-    float Temps() const { return float(frame) * DT; }
+    static constexpr int ECRAN_AUCUN = -1;
 
-    // Une frame : les commandes du joueur si la partie les prend, puis tout le jeu
+    float Temps() const { return float(frame) * DT; }
+    // secondes de jeu depuis le début (ou la reprise) du niveau courant
+    float TempsNiveau() const { return Temps() - debutNiveau; }
+
+    // Une frame : les commandes de la route si la partie les prend, puis tout le jeu
     void Frame()
     {
-        const float t = Temps();
-        Heros& h = *heros;
-        if (app->Scene().EtatScene() == SCENE_JEU && !h.CommandesBloquees())
+        const bool enJeu = app->Scene().EtatScene() == SCENE_JEU;
+        if (enJeu && !enJeuAvant)
+            CommencerNiveau();
+        enJeuAvant = enJeu;
+        if (enJeu && heros && !heros->CommandesBloquees())
         {
-            h.Droite();
-            if (t - tRepere > 0.4f && h.position.x - xRepere < 24.f && t - tSaut > 0.9f)
-            {
-                tSaut = t;
-                ++sauts;
-            }
-            if (t - tSaut < 0.35f)
-                h.SautMaintenu();
-            else
-                h.SautRelache();
-        }
-        if (t - tRepere > 0.4f)
-        {
-            xRepere = h.position.x;
-            tRepere = t;
+            route.Appliquer(*heros, TempsNiveau(), DT);
+            sauts = route.Sauts();
         }
         app->temps += DT;
         app->Executer();
@@ -74,5 +81,22 @@ struct Pilote
     }
 
 private:
-    float xRepere = 0.f, tRepere = 0.f, tSaut = -10.f;
+    void CommencerNiveau()
+    {
+        debutNiveau = Temps();
+        const int n = app->Chargeur().NumeroNiveau();
+        const std::string chemin = "tests/integration/routes/" + std::to_string(n) + ".route";
+        if (n != niveauRoute)
+        {
+            niveauRoute = n;
+            route.Vider();
+            erreurRoute.clear();
+            if (QFile::exists(QString::fromStdString(chemin)) && !route.Charger(chemin, choix, &erreurRoute))
+                erreurRoute = chemin + " : " + erreurRoute;
+        }
+        route.Recommencer();
+    }
+
+    bool enJeuAvant = false;
+    float debutNiveau = 0.f;
 };
