@@ -1,66 +1,47 @@
-// Le niveau 2 se parcourt droite tenue, avec un saut dès que le héros piétine, jusqu'à l'arène
-// du bout de l'acte : sans tomber hors du niveau en route (les robots peuvent le blesser),
-// et l'écran s'y verrouille pour le combat contre le boss.
-#include "Pilote.h"
+// Val des Brises, acte 2, et l'acte caché, joués par leurs routes (routes/2.route, routes/99.route) :
+// Vanto prend la route basse (vrille, grande eau, ressort retourné, vrille verticale, tube) jusqu'au
+// panneau et l'acte 3 suit ; Tormundo prend la route haute, enfonce le mur fendu, entre dans le portail,
+// joue l'acte 99 et son portail le ramène à l'acte 3. Aucune mort en route.
+#include "Campagne.h"
 #include "SupportQt.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
-namespace
-{
-struct Arrivee
-{
-    float xMax = 0.f, xPremiereMort = -1.f, secondes = 0.f;
-    int morts = 0, chutes = 0, limiteGauche = 0;
-};
+#include <iostream>
 
-Arrivee CourirJusquALArene(int heros, float limiteSecondes)
-{
-    Arrivee r;
-    Pilote pilote(heros, 2);
-    Heros* h = pilote.heros;
-    AppGame& app = *pilote.app;
-    int viesAvant = h ? h->Vies() : 0;
-    int etatAvant = h ? h->Etat() : 0;
-    while (h && pilote.Temps() < limiteSecondes)
-    {
-        const float t = pilote.Temps();
-        pilote.Frame();
-        // mort par chute : sous la limite basse du niveau au moment de mourir
-        if (h->Etat() == HEROS_MORT && etatAvant != HEROS_MORT &&
-            h->position.y > float(app.Scene().LimiteBas()) - 40.f && ++r.chutes == 1)
-            r.xPremiereMort = h->position.x;
-        etatAvant = h->Etat();
-        if (h->Vies() < viesAvant)
-            ++r.morts;
-        viesAvant = h->Vies();
-        if (app.Scene().EtatScene() == SCENE_JEU)
-            r.xMax = std::max(r.xMax, h->position.x);
-        // le boss a vu la caméra au bord droit : la vue est fermée sur l'arène
-        if (app.Scene().LimiteGauche() > 8000)
-        {
-            r.limiteGauche = app.Scene().LimiteGauche();
-            r.secondes = t;
-            break;
-        }
-    }
-    return r;
-}
-} // namespace
-
-TEST(ParcoursNiveau2, LesDeuxHerosAtteignentLAreneDuBossSansTomber)
+TEST(ParcoursNiveau2, RouteBasseJusquAuPanneau)
 {
     if (!QFile::exists("data/map/2.map"))
         GTEST_SKIP() << "niveaux non générés";
     AppQt();
-    for (int heros : {0, 1})
-    {
-        const Arrivee r = CourirJusquALArene(heros, 120.f);
-        EXPECT_EQ(r.chutes, 0) << "héros " << heros << " : tombé hors du niveau vers x = " << r.xPremiereMort;
-        // l'arène : les 640 derniers pixels avant la limite droite (8832)
-        EXPECT_EQ(r.limiteGauche, 8832 - 640) << "héros " << heros << " arrêté vers x = " << r.xMax;
-        std::cout << "héros " << heros << " : arène atteinte en " << r.secondes << " s, " << r.morts << " morts, " << r.chutes << " chutes\n";
-    }
+    const ResultatActe r = JouerActe(0, 2, 200.f);
+    EXPECT_TRUE(r.erreurRoute.empty()) << r.erreurRoute;
+    ASSERT_TRUE(r.finActe) << "arrêté vers x = " << r.xMax << " après " << r.sauts << " sauts";
+    EXPECT_EQ(r.morts, 0);
+    EXPECT_EQ(r.scoreBilan - r.scoreActe, GameInfos::BonusTemps(r.tempsActe) + 100 * r.anneauxBilan);
+    EXPECT_EQ(r.niveauSuivant, 3);
+    std::cout << "acte 2, Vanto : panneau à " << r.secondes << " s de jeu, " << r.sauts << " sauts, "
+              << r.anneauxActe << " anneaux\n";
+}
+
+TEST(ParcoursNiveau2, LePortailMeneALActeCacheQuiRameneAuTroisieme)
+{
+    if (!QFile::exists("data/map/2.map") || !QFile::exists("data/map/99.map"))
+        GTEST_SKIP() << "niveaux non générés";
+    AppQt();
+    // Tormundo : l'acte 2 par le portail, puis l'acte 99 jusqu'à son portail
+    const ResultatActe r = JouerActe(1, 2, 300.f, 1.f / 60.f, 3);
+    EXPECT_TRUE(r.erreurRoute.empty()) << r.erreurRoute;
+    EXPECT_EQ(r.niveaux, (std::vector<int>{2, 99})) << "arrêté vers x = " << r.xMax;
+    EXPECT_EQ(r.niveauSuivant, 3);
+    EXPECT_EQ(r.morts, 0);
+    std::cout << "actes 2 et 99, Tormundo : " << r.tempsTotal << " s de jeu, " << r.sauts << " sauts\n";
+    // Vanto : l'acte caché seul
+    const ResultatActe v = JouerActe(0, 99, 120.f, 1.f / 60.f, 3);
+    EXPECT_EQ(v.niveaux, (std::vector<int>{99})) << "arrêté vers x = " << v.xMax;
+    EXPECT_EQ(v.niveauSuivant, 3);
+    EXPECT_EQ(v.morts, 0);
+    std::cout << "acte 99, Vanto : " << v.tempsTotal << " s de jeu, " << v.sauts << " sauts\n";
 }
