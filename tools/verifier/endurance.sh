@@ -92,7 +92,8 @@ releve() {
   r=$(awk '/VmRSS/{print $2}' /proc/"$JPID"/status 2>/dev/null)
   [[ -n "$r" ]] || return
   echo "$(t) $r" >>"$memoire"
-  [[ -n "$rssDebut" ]] || rssDebut=$r
+  # mémoire de départ : le premier relevé après le préchargement (30 s après le lancement)
+  [[ -n "$rssDebut" ]] || (( $(t) < 30 )) || rssDebut=$r
   rssFin=$r; (( r > rssMax )) && rssMax=$r
 }
 

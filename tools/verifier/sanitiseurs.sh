@@ -35,7 +35,7 @@ if [[ $compiler -eq 1 ]]; then
   cmake --build "$build" -j"$taches" --target vanto-tormundo $cibles || { echo "compilation : ÉCHEC"; exit 2; }
 fi
 [[ -d data/map ]] || { echo "données absentes (data/) : lancez d'abord la préparation" >&2; exit 2; }
-rm -rf "$rapports"; mkdir -p "$rapports"
+mkdir -p "$rapports"
 
 # Bibliothèques du système dont les fuites ne sont pas les nôtres
 export LSAN_OPTIONS="suppressions=$racine/tools/verifier/lsan.supp:print_suppressions=0"
@@ -54,8 +54,9 @@ compter() {
 }
 
 if [[ $tests -eq 1 ]]; then
+  rm -f "$rapports"/test_*
   for t in "$build"/test_*; do
-    [[ -x "$t" ]] || continue
+    [[ -f "$t" && -x "$t" ]] || continue
     nom=$(basename "$t")
     debut=$(date +%s)
     ASAN_OPTIONS="detect_leaks=1:log_path=$rapports/$nom" UBSAN_OPTIONS="$UBSAN_OPTIONS:log_path=$rapports/$nom" \
@@ -73,6 +74,7 @@ fi
 
 if [[ $endurance -eq 1 ]]; then
   debut=$(date +%s)
+  rm -rf "$rapports"/jeu.* "$rapports"/endurance*
   ASAN_OPTIONS="detect_leaks=1:log_path=$rapports/jeu" \
     bash tools/verifier/endurance.sh -b "$build" -d "$rapports/endurance" "$minutes" >"$rapports/endurance.sortie" 2>&1
   code=$?
