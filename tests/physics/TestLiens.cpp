@@ -9,6 +9,18 @@
 
 namespace
 {
+// Bloc qui compte ses reconstructions
+struct BlocCompte : Bloc
+{
+    using Bloc::Bloc;
+    int reconstructions = 0;
+    void ReconstruireSegments() override
+    {
+        ++reconstructions;
+        Bloc::ReconstruireSegments();
+    }
+};
+
 // Ce que désignent les pointeurs d'un corps existe-t-il encore, au bon endroit ?
 // (on compare des adresses avant de lire quoi que ce soit)
 std::string Pendants(Arene& a, const EntitePhysique& corps, const char* nom)
@@ -58,15 +70,15 @@ std::string Pendants(Arene& a, const EntitePhysique& corps, const char* nom)
 }
 }
 
-// Un robot sur le bloc que le héros pousse (contour reconstruit à chaque pas), le héros remplacé pendant
+// Un robot sur le bloc que le héros pousse contre une pente (contour reconstruit à chaque contact), le héros remplacé pendant
 // la poussée, puis le sol supprimé sous le héros : aucun corps ne garde de pointeur vers un segment,
 // une force ou un polygone disparus, quel que soit l'ordre des suppressions.
 TEST(Liens, RienNeDesigneUnContourDisparu)
 {
     Arene a({450.f, 400.f});
-    a.Sol(500.f);
-    Bloc* bloc = a.Ajouter(new Bloc(&a.scene, {600.f, 468.f}, 30.f));
-    Coccinelle* robot = a.Ajouter(new Coccinelle(&a.scene, {600.f, 380.f}, 40.f));
+    a.Chaine({{0.f, 500.f}, {640.f, 500.f}, {1240.f, 200.f}});
+    BlocCompte* bloc = a.Ajouter(new BlocCompte(&a.scene, {626.f, 468.f}, 30.f));
+    Coccinelle* robot = a.Ajouter(new Coccinelle(&a.scene, {626.f, 380.f}, 40.f));
     a.Poser();
     a.Frames(30, [&] { a.heros->SansDirection(); });
     ASSERT_TRUE(bloc->sol) << "le bloc est posé";
@@ -93,7 +105,9 @@ TEST(Liens, RienNeDesigneUnContourDisparu)
         verifier();
     }
     EXPECT_GT(poussees, 0);
-    EXPECT_GT(bloc->position.x, xBloc + 20.f) << "le bloc a été poussé";
+    EXPECT_GT(bloc->position.x, xBloc + 3.f) << "le bloc a été poussé contre la pente";
+    EXPECT_GT(bloc->reconstructions, 20) << "contre la pente, le contour est reconstruit (bloc en x "
+                                         << bloc->position.x << ", y " << bloc->position.y << ")";
     EXPECT_GT(robotPose, 100) << "le robot reste debout sur le bloc qu'on pousse";
 
     // le héros remplacé pendant qu'il pousse : le bloc ne suit plus sa force
