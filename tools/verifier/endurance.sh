@@ -158,6 +158,8 @@ au_hasard() {
   fi
 }
 
+# la liste ne boucle pas : assez de HAUT pour être sur sa première entrée
+haut_de_liste() { local i; for i in $(seq 0 "$nbNiveaux"); do touche Up; done; }
 sequence_cachee() { touche Left Left Right Up Down Down Right Left Up Right Down Up; }
 nbNiveaux=$(ls data/map/*.map 2>/dev/null | wc -l)
 mapfile -t listeNiveaux < <(ls data/map/*.map | sed 's#.*/##; s#\.map$##' | LC_ALL=C sort)   # ordre de la liste du jeu (par nom)
@@ -178,6 +180,7 @@ tour() {
     ecrans[liste_niveaux]=1
     local k=$prochainNiveau
     prochainNiveau=$(( (prochainNiveau + 1) % nbNiveaux ))
+    haut_de_liste
     for _ in $(seq 1 "$k"); do touche Down; done
     touche Return; sleep 6
     ecrans[jeu]=1; niveaux[${listeNiveaux[$k]}]=1
@@ -231,7 +234,7 @@ else
          changements=$((changements + 2)); ecrans[synopsis]=1;;                   # synopsis, titre
       1) touche Down Return; sleep 1; touche Return; sleep 1.2
          changements=$((changements + 2)); ecrans[choix_heros]=1;;                # choix du héros, titre
-      2) sequence_cachee; sleep 1; k=$((cycle / 3 % nbNiveaux))
+      2) sequence_cachee; sleep 1; k=$((cycle / 3 % nbNiveaux)); haut_de_liste
          for _ in $(seq 1 "$k"); do touche Down; done
          touche Return; sleep 4; niveaux[${listeNiveaux[$k]}]=1
          changements=$((changements + 2)); ecrans[liste_niveaux]=1; ecrans[jeu]=1;; # liste, jeu
