@@ -38,7 +38,7 @@ void PlateformeMobileInstable::ContactHeros(Heros* heros)
     else
     {
         heros->Decoller();
-        retires.Garder(segments);
+        SupprimerSegments();
     }
 }
 
@@ -53,7 +53,7 @@ void PlateformeMobileInstable::Animer()
     if (dernierHeros && dernierHeros->sol &&
         std::find(segments.begin(), segments.end(), dernierHeros->sol) != segments.end())
         dernierHeros->Decoller();
-    retires.Garder(segments);
+    SupprimerSegments();
     AjouterSegment(new Segment(position + sf::Vector2f(-128.f, -64.f), position + sf::Vector2f(128.f, -64.f), 8));
     fige = false;
     masque = 0;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/Horloge.h"
-#include "objects/SegmentsRetires.h"
 #include "scene/PolygoneScenique.h"
 
 // Bloc qui s'effondre peu après qu'on s'y est posé : secousse, puis chute à travers tout.
@@ -19,5 +18,4 @@ public:
 private:
     Horloge horlogeEffondrement;
     Heros* dernierHeros; // le dernier venu dessus : il ne doit pas rester posé sur le vide
-    SegmentsRetires retires;
 };

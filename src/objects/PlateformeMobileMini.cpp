@@ -97,7 +97,7 @@ void PlateformeMobileMini::ContactHeros(Heros* heros)
     if (etat > 1)
     {
         heros->Decoller();
-        retires.Garder(segments);
+        SupprimerSegments();
         return;
     }
     PolygoneScenique::ContactHeros(heros);
@@ -113,7 +113,7 @@ void PlateformeMobileMini::Animer()
 {
     if (etat == 1 && horlogeChute.getElapsedTime().asSeconds() > 0.5f)
     {
-        retires.Garder(segments);
+        SupprimerSegments();
         AjouterSegment(new Segment(position + sf::Vector2f(-160.f, 0.f), position + sf::Vector2f(160.f, 0.f), 8));
         fige = false;
         ChangerEtat(9);

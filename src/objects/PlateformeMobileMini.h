@@ -2,7 +2,6 @@
 
 #include "engine/Horloge.h"
 #include "objects/Balancier.h"
-#include "objects/SegmentsRetires.h"
 #include "scene/PolygoneScenique.h"
 
 // Petite plate-forme : glisse d'un côté à l'autre (horizontale ou verticale),
@@ -30,5 +29,4 @@ private:
     bool horizontal, vertical, tombante;
     float pasInclinaison;
     Horloge horlogeChute;
-    SegmentsRetires retires;
 };

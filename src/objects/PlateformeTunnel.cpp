@@ -76,7 +76,11 @@ void PlateformeTunnel::Casser(bool droite)
     {
         const auto it = std::find(segments.begin(), segments.end(), faces[k]);
         if (it != segments.end())
-            retires.Garder(segments, int(it - segments.begin()));
+        {
+            Segment* s = *it;
+            segments.erase(it);
+            delete s;
+        }
         faces[k] = nullptr;
     }
     (droite ? droiteCassee : gaucheCassee) = true;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "objects/SegmentsRetires.h"
 #include "scene/PolygoneScenique.h"
 
 // Bloc cassable d'un tunnel, en deux moitiés : un héros lourd, ou roulant vite, brise celle qu'il heurte.
@@ -25,5 +24,4 @@ private:
     // faces des deux moitiés : 0 et 1 à gauche, 2 et 3 à droite
     Segment* faces[4];
     bool gaucheCassee, droiteCassee;
-    SegmentsRetires retires;
 };

@@ -2,6 +2,7 @@
 
 #include "physics/CerclePhysique.h"
 #include "physics/PolygonePhysique.h"
+#include "physics/RegistreCorps.h"
 #include "physics/Segment.h"
 
 #include <cmath>
@@ -48,10 +49,12 @@ EntitePhysique::EntitePhysique(const sf::Vector2f& point)
 {
     forceGravite.acceleration = 9.81f;
     forceGravite.angle = 3.0 * PI / 2.0;
+    RegistreCorps::Inscrire(this);
 }
 
 EntitePhysique::~EntitePhysique()
 {
+    RegistreCorps::Retirer(this);
 }
 
 void EntitePhysique::Integrer(float dt)

@@ -1,5 +1,6 @@
 #include "physics/PolygonePhysique.h"
 
+#include "physics/RegistreCorps.h"
 #include "physics/Segment.h"
 
 PolygonePhysique::PolygonePhysique(const sf::Vector2f& point) : EntitePhysique(point), poussable(false)
@@ -10,7 +11,12 @@ PolygonePhysique::PolygonePhysique(const sf::Vector2f& point) : EntitePhysique(p
 
 PolygonePhysique::~PolygonePhysique()
 {
-    SupprimerSegments();
+    // ni ses segments, ni ses forces, ni lui-même ne restent désignés par un corps
+    RegistreCorps::OublierPolygone(this);
+    RegistreCorps::Lot lot;
+    for (Segment* s : segments)
+        delete s;
+    segments.clear();
 }
 
 void PolygonePhysique::ValiderDeplacement()
@@ -27,8 +33,14 @@ void PolygonePhysique::ResoudreCollision()
     position = positionSuivante;
     vitesse.x = 0.f;
     vitesse.y = 0.f;
-    SupprimerSegments();
+    // le contour reconstruit à la nouvelle place porte ceux qui étaient posés sur l'ancien
+    std::vector<Segment*> anciens;
+    anciens.swap(segments);
     ReconstruireSegments();
+    RegistreCorps::RemplacerSegments(anciens, segments);
+    RegistreCorps::Lot lot;
+    for (Segment* s : anciens)
+        delete s;
 }
 
 void PolygonePhysique::ReconstruireSegments()
@@ -43,6 +55,8 @@ void PolygonePhysique::AjouterSegment(Segment* segment)
 
 void PolygonePhysique::SupprimerSegments()
 {
+    RegistreCorps::OublierSegments(segments);
+    RegistreCorps::Lot lot;
     for (Segment* s : segments)
         delete s;
     segments.clear();

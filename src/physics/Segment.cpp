@@ -1,5 +1,7 @@
 #include "physics/Segment.h"
 
+#include "physics/RegistreCorps.h"
+
 #include <SFML/Graphics/RenderTarget.hpp>
 
 #include <cmath>
@@ -54,6 +56,8 @@ Segment::Segment(const sf::Vector2f& a_, const sf::Vector2f& b_, int drapeaux_)
 
 Segment::~Segment()
 {
+    // plus personne n'y est posé
+    RegistreCorps::SegmentDetruit(this);
 }
 
 void Segment::CalculerProjections()
