@@ -490,6 +490,8 @@ bool ObjetPose(qint32 id)
     case 9000001: case 8000099: case 8000050:                  // bosses et cinématique
     case 2000363001: case 2000218001: case 2000872001: case 2000634001: case 2000496001: // tubes, vrilles
     case 2000444001: case 2000555001: case 2000666001:         // blocs de tunnel
+    case 2000021: case 2000022: case 2000023: case 2000024: case 2000026: case 2000028: // ressorts, au ras du sol
+    case 2128426501:                                            // tronc : sort du sol ou de la lave
         return false;
     default:
         return SceneGraphique::GenreConnu(id);
@@ -540,6 +542,9 @@ QStringList SourceNiveau::VerifierEnsemble(const std::vector<Bilan>& bilans, con
         std::set<qint32> poses;
         for (const Bilan& b : bilans)
             poses.insert(b.genres.begin(), b.genres.end());
+        // une boucle pose ses plates-formes et ses bornes de couche
+        if (poses.count(SceneGraphique::GENRE_BOUCLE))
+            poses.insert({1000000000, 1000041, 1000062});
         QStringList manquants;
         for (qint32 g : GenresDeLaTable())
             if (!poses.count(g))
