@@ -9,6 +9,7 @@
 #include "heroes/Bouclier.h"
 #include "heroes/BouclierEau.h"
 #include "heroes/BouclierEclair.h"
+#include "objects/BassinEau.h"
 #include "heroes/BouclierFeu.h"
 #include "heroes/BouclierTerre.h"
 #include "heroes/BouclierTotal.h"
@@ -1099,6 +1100,12 @@ void Heros::AnimerEtat()
 
 void Heros::ActualiserSpecifique()
 {
+    // sorti de l'eau sans passer la ligne de sortie (ressort, vrille, tube) : de nouveau à l'air libre
+    if (echelleTemps == 0.5f && scene && !BassinEau::SousUneSortie(scene, position))
+    {
+        FixerEchelleTemps(1.f);
+        RelancerAir();
+    }
     if (etat == HEROS_COURSE || etat == HEROS_CHUTE)
         Incliner();
     else if (etat != HEROS_VRILLE && !sprites.empty())

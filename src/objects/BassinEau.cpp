@@ -60,6 +60,15 @@ const BassinEau* BassinEau::Contenant(const SceneGraphique* scene, const sf::Vec
     return nullptr;
 }
 
+bool BassinEau::SousUneSortie(const SceneGraphique* scene, const sf::Vector2f& point)
+{
+    for (const BassinEau* b : bassins)
+        if (b->scene == scene && point.x >= b->cadre.left - 32.f && point.x <= b->cadre.left + b->cadre.width + 32.f &&
+            point.y >= b->cadre.top - 32.f)
+            return true;
+    return false;
+}
+
 void BassinEau::Eclabousser(float x)
 {
     if (scene)

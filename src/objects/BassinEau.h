@@ -30,6 +30,8 @@ public:
     // Le bassin de la scène dont l'eau contient ce point (nul hors de l'eau) : chaque eau
     // décide pour les bulles qui y naissent
     static const BassinEau* Contenant(const SceneGraphique* scene, const sf::Vector2f& point);
+    // Vrai si le point est sous la ligne de sortie d'un bassin de la scène, à sa largeur
+    static bool SousUneSortie(const SceneGraphique* scene, const sf::Vector2f& point);
     // Ligne où éclatent les petites bulles : la ligne d'entrée, 32 pixels sous la surface
     float LigneBulles() const { return positionElement.y; }
 

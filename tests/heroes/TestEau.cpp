@@ -365,3 +365,24 @@ TEST(Lave, BruleSansBouclierDeFeuPorteAvec)
     }
     EXPECT_TRUE(mort);
 }
+
+// Emporté hors de l'eau sans passer la ligne de sortie (une vrille, un tube, un ressort au bord) :
+// le héros retrouve l'air libre et ne se noie pas loin de tout bassin
+TEST(Eau, SortiParUnAutreCheminQueLaSurfaceIlRespire)
+{
+    BancEau b;
+    Heros& h = *b.heros;
+    b.Jusqua([&] { return h.echelleTemps == 0.5f; }, 600);
+    ASSERT_EQ(h.echelleTemps, 0.5f);
+    // sur un sol haut, loin du bassin, comme à la sortie d'un tube
+    b.Sol(200.f, 1600.f, 2400.f);
+    h.position = h.positionSuivante = sf::Vector2f(2000.f, 150.f);
+    int frames = 0;
+    while (h.Etat() != HEROS_NOYE && frames < 60 * 40)
+    {
+        b.Frame([&] { h.SansDirection(); });
+        ++frames;
+    }
+    EXPECT_NE(h.Etat(), HEROS_NOYE) << "noyé après " << frames << " frames";
+    EXPECT_EQ(h.echelleTemps, 1.f);
+}

@@ -30,6 +30,8 @@ struct ResultatActe
 inline ResultatActe JouerActe(int heros, int niveau, float limiteSecondes, float dt = 1.f / 60.f, int arret = 0)
 {
     ResultatActe r;
+    // aucun écran demandé : le générique se verra
+    Ecran::DemanderEcran(Pilote::ECRAN_AUCUN);
     Pilote pilote(heros, niveau, dt);
     Heros* h = pilote.heros;
     if (!h)

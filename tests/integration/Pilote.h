@@ -42,7 +42,6 @@ struct Pilote
         MyQtSFMLWindow::DefinirDureeFrame(DT);
         GameOptions::Instance()->DefinirHerosChoisi(choixHeros);
         GameOptions::Instance()->DefinirNiveauChoisi(niveau);
-        Ecran::DemanderEcran(ECRAN_AUCUN);
         cible.create(640, 480);
         app.reset(new AppGame(nullptr));
         heros = app->Moteur().HerosCourant();
@@ -53,7 +52,6 @@ struct Pilote
         MoteurGraphique::Instance()->Vider(true);
         MoteurAudio::Instance()->ArreterTout();
         SourceTemps::Manuel(false);
-        Ecran::DemanderEcran(ECRAN_AUCUN);
     }
 
     static constexpr int ECRAN_AUCUN = -1;
