@@ -111,6 +111,7 @@ else
   xdotool key Return                      # « jouer »
   attendre jeu; t=$?
   verifier "la partie commence" '[[ $t -eq 0 ]]'
+  sleep 3                                 # le carton de titre s'en va : l'acte se joue
   zone jeu 640 480 "$X" $(( Y + barre ))
   relacher Return; sleep 0.5
   zone pause1 640 480 "$X" $(( Y + barre )); sleep 1.2
