@@ -17,7 +17,7 @@ bool LireNombre(const std::string& s, float& v)
 
 bool EstAction(const std::string& m)
 {
-    for (const char* a : {"droite", "gauche", "stop", "saut", "bas", "haut", "charge", "attendre", "auto", "fin"})
+    for (const char* a : {"droite", "gauche", "stop", "saut", "bas", "haut", "charge", "attendre", "auto", "repere", "fin"})
         if (m == a)
             return true;
     return false;
@@ -77,7 +77,8 @@ bool Route::Lire(const std::string& texte, int heros, std::string* erreur)
             Condition k;
             if (c == "sol" || c == "air")
                 k.variable = c == "sol" ? 's' : 'a';
-            else if (c.size() >= 3 && (c[0] == 'x' || c[0] == 'y' || c[0] == 't') && (c[1] == '>' || c[1] == '<'))
+            else if (c.size() >= 3 && std::string("xyter").find(c[0]) != std::string::npos &&
+                     (c[1] == '>' || c[1] == '<'))
             {
                 k.variable = c[0];
                 k.plusGrand = c[1] == '>';
@@ -131,6 +132,7 @@ void Route::Recommencer()
     appuisRestants = 0;
     xRepere = 0.f;
     tRepere = 0.f;
+    tEtape = tMarque = 0.f;
 }
 
 bool Route::Remplie(const Etape& e, const Heros& h, float t) const
@@ -144,6 +146,8 @@ bool Route::Remplie(const Etape& e, const Heros& h, float t) const
         case 'a': if (h.sol) return false; continue;
         case 'x': v = h.position.x; break;
         case 'y': v = h.position.y; break;
+        case 'e': v = t - tEtape; break;
+        case 'r': v = t - tMarque; break;
         default: v = t; break;
         }
         if (c.plusGrand ? !(v > c.valeur) : !(v < c.valeur))
@@ -161,6 +165,7 @@ void Route::Sauter(float t, float duree)
 
 void Route::Declencher(const Etape& e, const Heros&, float t)
 {
+    tEtape = t;
     const float v = e.valeur;
     if (e.action == "droite" || e.action == "gauche" || e.action == "stop")
     {
@@ -188,6 +193,8 @@ void Route::Declencher(const Etape& e, const Heros&, float t)
     }
     else if (e.action == "auto")
         automatique = e.oui;
+    else if (e.action == "repere")
+        tMarque = t;
     else if (e.action == "fin")
         finie = true;
 }

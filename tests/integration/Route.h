@@ -7,14 +7,14 @@ class Heros;
 
 // Route d'un parcours scripté : une étape par ligne, chacune armée quand la précédente a eu lieu.
 //   [vanto:|tormundo:] conditions... action [valeur]
-// conditions : x>N x<N y>N y<N t>N sol air ; actions : droite gauche stop saut [D] bas [D] haut [D]
-// charge [N] attendre D auto oui|non fin. Sans étape, droite tenue et saut quand le héros piétine.
+// conditions : x>N x<N y>N y<N t>N sol air, e>N e<N (secondes depuis l'étape précédente), r>N r<N (depuis le dernier repère) ; actions : droite gauche stop saut [D] bas [D] haut [D]
+// charge [N] attendre D auto oui|non repere fin. Sans étape, droite tenue et saut quand le héros piétine.
 class Route
 {
 public:
     struct Condition
     {
-        char variable = 'x'; // x, y, t, s (au sol), a (en l'air)
+        char variable = 'x'; // x, y, t, e (depuis l'étape précédente), r (depuis le repère), s, a
         bool plusGrand = true;
         float valeur = 0.f;
     };
@@ -64,5 +64,7 @@ private:
     float tPhase = 0.f, tAppui = 0.f;
     // piétinement
     float xRepere = 0.f, tRepere = 0.f;
+    float tEtape = 0.f;   // moment de la dernière étape déclenchée
+    float tMarque = 0.f; // moment du dernier « repere »
     int sauts = 0;
 };
