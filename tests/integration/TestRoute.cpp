@@ -15,13 +15,15 @@ TEST(Route, LectureEtFautesSignalees)
                               "vanto: x>2600 y<900 auto non\n"
                               "tormundo: t>12.5 charge 4\n"
                               "attendre 1\n"
+                              "repere\n"
+                              "r>2.5 e>0.1 saut   # temps depuis le repère, depuis l'étape d'avant\n"
                               "fin\n";
     ASSERT_TRUE(r.Lire(texte, 0, &erreur)) << erreur;
-    EXPECT_EQ(r.NombreEtapes(), 4); // la ligne de Tormundo est sautée
+    EXPECT_EQ(r.NombreEtapes(), 6); // la ligne de Tormundo est sautée
     ASSERT_TRUE(r.Lire(texte, 1, &erreur)) << erreur;
-    EXPECT_EQ(r.NombreEtapes(), 4);
+    EXPECT_EQ(r.NombreEtapes(), 6);
 
-    for (const char* faux : {"x>abc saut", "z>3 saut", "x>3", "attendre", "auto peut-etre", "saut 1 2", "x>nan saut"})
+    for (const char* faux : {"x>abc saut", "z>3 saut", "x>3", "attendre", "auto peut-etre", "saut 1 2", "x>nan saut", "r>abc saut", "e<"})
     {
         EXPECT_FALSE(r.Lire(faux, 0, &erreur)) << faux;
         EXPECT_NE(erreur.find("ligne 1"), std::string::npos) << faux;
