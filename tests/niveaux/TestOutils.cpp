@@ -57,7 +57,7 @@ int Outil(const QStringList& arguments, QString* sortie = nullptr, bool sansAudi
 
 // Quand les sept actes de la campagne sont là, la vérification de l'ensemble devient complète :
 // chaque genre de la table posé, anneaux et points de passage des actes 1, 2, 4 et 5
-const bool VERIFICATION_COMPLETE = false;
+const bool VERIFICATION_COMPLETE = true;
 }
 
 // source -> carte -> description -> source : mêmes éléments, même en-tête
