@@ -27,15 +27,8 @@
 
 float MyQtSFMLWindow::dureeFrame = 0.f;
 
-namespace
-{
-// Pas de mouvement le plus long : une frame plus lente (chargement, fenêtre déplacée, dialogue)
-// fait ralentir le jeu plutôt que traverser le décor
-const float DUREE_FRAME_MAX = 1.f / 20.f;
-}
-
 MyQtSFMLWindow::MyQtSFMLWindow(QWidget* parent, const QPoint& position, const QSize& taille)
-    : QtSFMLWindow(parent, position, taille, 0), ecranCourant(0), frequence(60), pause(false), nombreFrames(0)
+    : QtSFMLWindow(parent, position, taille, 0), ecranCourant(0), frequence(60), pause(false), dureeReelle(0.f), nombreFrames(0)
 {
     dureeFrame = 0.f;
     horloge.restart();
@@ -109,19 +102,28 @@ void MyQtSFMLWindow::ChangerEcran()
 
 void MyQtSFMLWindow::Actualiser()
 {
-    image.clear(sf::Color::Black);
     ChangerEcran();
     RecevoirEvenements();
+    // pas de jeu réguliers : selon la durée de la frame précédente, aucun, un ou plusieurs
+    const int pas = pause ? 0 : pasJeu.Pas(dureeReelle);
+    // sans pas, l'image précédente reste montrée
+    if (pause || pas > 0)
+        image.clear(sf::Color::Black);
     if (!pause)
     {
-        MoteurInteractif::Instance()->MettreAJour(*this, &evenementsQt);
-        if (Ecran* e = EcranNumero(ecranCourant))
-            if (Application* app = e->App())
-            {
-                app->temps += dureeFrame;
-                app->Executer();
-            }
-        MoteurGraphique::Instance()->Afficher(image);
+        for (int k = 0; k < pas; ++k)
+        {
+            dureeFrame = pasJeu.DureePas();
+            MoteurInteractif::Instance()->MettreAJour(*this, &evenementsQt);
+            if (Ecran* e = EcranNumero(ecranCourant))
+                if (Application* app = e->App())
+                {
+                    app->temps += dureeFrame;
+                    app->Executer();
+                }
+            // animations à chaque pas, image tracée au dernier
+            MoteurGraphique::Instance()->Afficher(image, k == pas - 1);
+        }
         MoteurAudio::Instance()->MettreAJour(true);
     }
     else
@@ -135,7 +137,7 @@ void MyQtSFMLWindow::Actualiser()
         image.setView(vue);
         MoteurAudio::Instance()->MettreAJour(false);
     }
-    dureeFrame = std::min(horloge.restart().asSeconds(), DUREE_FRAME_MAX);
+    dureeReelle = horloge.restart().asSeconds();
     ++nombreFrames;
 }
 

@@ -63,8 +63,8 @@ private:
     int phaseCharge = 0, appuisRestants = 0;
     float tPhase = 0.f, tAppui = 0.f;
     // piétinement
-    float xRepere = 0.f, tRepere = 0.f;
-    float tEtape = 0.f;   // moment de la dernière étape déclenchée
-    float tMarque = 0.f; // moment du dernier « repere »
+    float xRepere = 0.f, tRepere = 0.f; // tRepere : case de la grille de 0,4 s
+    float tEtape = 0.f;                 // moment de la dernière étape déclenchée
+    float tMarque = 0.f;                // moment du dernier « repere »
     int sauts = 0;
 };
