@@ -21,12 +21,19 @@ struct ResultatActe
     int anneauxBilan = -1, scoreBilan = -1;
     int niveauSuivant = 0;    // niveau chargé après le dernier acte joué
     bool generique = false;   // la partie a demandé le générique
-    std::vector<int> niveaux; // niveaux joués, dans l'ordre
+    std::vector<int> niveaux;            // niveaux joués, dans l'ordre
+    std::vector<float> debutsNiveaux;    // temps de jeu au début de chacun
+    std::vector<int> sautsNiveaux;       // sauts commandés au début de chacun
+    // pour chaque acte fini : temps de jeu jusqu'au panneau (ou à la capsule) et sauts commandés
+    std::vector<int> actesFinis;
+    std::vector<float> secondesActes;
+    std::vector<int> sautsActes;
     std::string erreurRoute;
 };
 
 // Joue à partir du niveau donné jusqu'à ce que le niveau « arret » se charge (0 : le premier niveau
-// qui suit), que le générique soit demandé, ou que la limite de temps de jeu passe.
+// qui suit ; -1 : aucun, la partie continue), que le générique soit demandé, ou que la limite de
+// temps de jeu passe.
 inline ResultatActe JouerActe(int heros, int niveau, float limiteSecondes, float dt = 1.f / 60.f, int arret = 0)
 {
     ResultatActe r;
@@ -40,6 +47,7 @@ inline ResultatActe JouerActe(int heros, int niveau, float limiteSecondes, float
     int vies = h->Vies();
     int courant = -1;
     float debutActe = 0.f;
+    int sautsDebut = 0;
     bool finVue = false;
     while (pilote.Temps() < limiteSecondes)
     {
@@ -56,7 +64,10 @@ inline ResultatActe JouerActe(int heros, int niveau, float limiteSecondes, float
             }
             courant = n;
             r.niveaux.push_back(n);
+            r.debutsNiveaux.push_back(pilote.Temps());
+            r.sautsNiveaux.push_back(pilote.sauts);
             debutActe = pilote.Temps();
+            sautsDebut = pilote.sauts;
             finVue = false;
             r.anneauxBilan = r.scoreBilan = -1;
         }
@@ -72,6 +83,9 @@ inline ResultatActe JouerActe(int heros, int niveau, float limiteSecondes, float
             r.scoreActe = h->Score();
             r.anneauxActe = h->Anneaux();
             r.tempsActe = app.Infos().TempsNiveau();
+            r.actesFinis.push_back(n);
+            r.secondesActes.push_back(r.secondes);
+            r.sautsActes.push_back(pilote.sauts - sautsDebut);
         }
         // les anneaux comptés par le bilan, puis le score une fois le bilan fini
         if (finVue && r.anneauxBilan < 0 && app.Infos().EtapeResultats() > 3)
