@@ -59,9 +59,17 @@ if [[ $tests -eq 1 ]]; then
     [[ -f "$t" && -x "$t" ]] || continue
     nom=$(basename "$t")
     debut=$(date +%s)
+    # les essais à l'écoute ouvrent OpenAL sur la sortie « wave » : chacun dans son processus, comme sous ctest
+    seuls=$("$t" --gtest_list_tests 2>/dev/null | awk '/^[A-Za-z]/{g=$1} /^  /{if (g=="SonEnJeu.") print g $1}')
+    filtre="-SonEnJeu.*"
     ASAN_OPTIONS="detect_leaks=1:log_path=$rapports/$nom" UBSAN_OPTIONS="$UBSAN_OPTIONS:log_path=$rapports/$nom" \
-      timeout 1800 xvfb-run -a -s "-screen 0 800x600x24" "$t" >"$rapports/$nom.sortie" 2>&1
+      timeout 1800 xvfb-run -a -s "-screen 0 800x600x24" "$t" --gtest_filter="$filtre" >"$rapports/$nom.sortie" 2>&1
     code=$?
+    for essai in $seuls; do
+      ASAN_OPTIONS="detect_leaks=1:log_path=$rapports/$nom" UBSAN_OPTIONS="$UBSAN_OPTIONS:log_path=$rapports/$nom" \
+        timeout 600 xvfb-run -a -s "-screen 0 800x600x24" "$t" --gtest_filter="$essai" >>"$rapports/$nom.sortie" 2>&1 \
+        || code=$?
+    done
     read -r r l < <(compter "$rapports/$nom")
     ok=$(grep -c '^\[       OK \]' "$rapports/$nom.sortie")
     ko=$(grep -c '^\[  FAILED  \] [A-Za-z]' "$rapports/$nom.sortie")
