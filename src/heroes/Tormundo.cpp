@@ -228,6 +228,16 @@ void Tormundo::Rebondir()
     Heros::Rebondir();
 }
 
+// Renvoyé en plein vol plané (un boss frappé) : il lâche le vol et retombe avec l'élan du renvoi,
+// au lieu de monter tant que le saut est tenu
+void Tormundo::Rebrousser()
+{
+    const bool planait = etat == HEROS_PLANE && !sol;
+    Heros::Rebrousser();
+    if (planait)
+        ChangerEtat(HEROS_LACHE);
+}
+
 void Tormundo::ChangerEtat(int n)
 {
     ReglagesHeros& r = reglages;

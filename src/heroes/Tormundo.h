@@ -19,6 +19,7 @@ public:
     void ContactSolide() override;
     void Reception() override;
     void Rebondir() override;
+    void Rebrousser() override;
     void ChangerEtat(int e) override;
     void AnimerEtat() override;
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -127,6 +128,27 @@ TEST(Tormundo, LacherLePlaneRalentitEtTombe)
     for (int i = 0; i < 600 && !h.sol; ++i)
         b.Frame([&] { h.SautRelache(); h.SansDirection(); });
     EXPECT_EQ(h.Etat(), HEROS_RECEPTION_LACHE);
+
+    // renvoyé par un boss en plein vol plané : il lâche le vol et retombe, même saut tenu
+    Banc b2(1);
+    b2.Chaine({{-1000.f, 500.f}, {300.f, 500.f}});
+    b2.Sol(2500.f);
+    b2.Poser();
+    Heros& h2 = *b2.heros;
+    Planer(b2);
+    b2.Frames(20, [&] { h2.SautMaintenu(); h2.SansDirection(); });
+    ASSERT_EQ(h2.Etat(), HEROS_PLANE);
+    const float y = h2.position.y;
+    h2.Rebrousser();
+    float yMin = y;
+    int frames = 0;
+    for (; frames < 600 && !h2.sol; ++frames)
+    {
+        b2.Frame([&] { h2.SautMaintenu(); h2.SansDirection(); });
+        yMin = std::min(yMin, h2.position.y);
+    }
+    EXPECT_TRUE(h2.sol) << "toujours en l'air après " << frames << " frames, " << y - h2.position.y << " px plus haut";
+    EXPECT_GT(yMin, y - 100.f);
 }
 
 // Quel que soit son état au passage de la ligne d'arrivée, le héros finit par courir vers la droite
