@@ -109,6 +109,12 @@ void MyQtSFMLWindow::ChangerEcran()
 
 void MyQtSFMLWindow::Actualiser()
 {
+    ActualiserLogique();
+    ActualiserDessin();
+}
+
+void MyQtSFMLWindow::ActualiserLogique()
+{
     image.clear(sf::Color::Black);
     ChangerEcran();
     RecevoirEvenements();
@@ -121,12 +127,20 @@ void MyQtSFMLWindow::Actualiser()
                 app->temps += dureeFrame;
                 app->Executer();
             }
+    }
+    else
+        MoteurInteractif::Instance()->IgnorerEvenements(*this, &evenementsQt);
+}
+
+void MyQtSFMLWindow::ActualiserDessin()
+{
+    if (!pause)
+    {
         MoteurGraphique::Instance()->Afficher(image);
         MoteurAudio::Instance()->MettreAJour(true);
     }
     else
     {
-        MoteurInteractif::Instance()->IgnorerEvenements(*this, &evenementsQt);
         MoteurGraphique::Instance()->AfficherFige(image);
         // le mot PAUSE au milieu, sans toucher à la vue que l'image figée réutilisera
         const sf::View vue = image.getView();

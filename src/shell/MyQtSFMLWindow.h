@@ -31,8 +31,10 @@ public:
     // Nombre de frames jouées depuis la création (mesure de la cadence)
     unsigned long NombreFrames() const { return nombreFrames; }
 
-    // Une frame complète (appelée par l'événement de peinture)
+    // Une frame complète (appelée par l'événement de peinture) : la logique, puis le dessin dans l'image
     void Actualiser() override;
+    void ActualiserLogique();
+    void ActualiserDessin();
 
     // L'image du jeu : toujours 640 × 480, montrée agrandie d'un facteur entier, centrée
     static const int LARGEUR = 640, HAUTEUR = 480;

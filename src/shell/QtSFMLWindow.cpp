@@ -38,6 +38,11 @@ void QtSFMLWindow::showEvent(QShowEvent*)
 void QtSFMLWindow::paintEvent(QPaintEvent*)
 {
     Actualiser();
+    Montrer();
+}
+
+void QtSFMLWindow::Montrer()
+{
     Presenter();
     display();
 }

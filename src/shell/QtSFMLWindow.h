@@ -16,6 +16,8 @@ public:
     ~QtSFMLWindow() override = default;
 
     bool EstInitialise() const { return initialise; }
+    // Compose l'image de la fenêtre et l'affiche (après Actualiser)
+    void Montrer();
 
     // Événements clavier et souris reçus par Qt, traduits pour le jeu
     std::deque<sf::Event>& EvenementsQt() { return evenementsQt; }
