@@ -3,7 +3,9 @@
 // jeu avance de 1/60 s par frame ; on mesure le temps propre de chaque frame, sans la limite de
 // cadence : la logique (événements, état du jeu), le dessin (passage graphique dans l'image, image
 // composée dans la fenêtre et affichée, rastérisation comprise) et le temps processeur du processus.
-//   NIVEAU_BENCH=n (niveau joué), FRAMES_BENCH=n (frames mesurées, 900 par défaut)
+//   NIVEAU_BENCH=n (niveau joué), FRAMES_BENCH=n (frames mesurées, 900 par défaut),
+//   IMAGES_BENCH=préfixe : garde l'image du jeu des frames 60, 300 et 540 (préfixe_60.png...), pour
+//   comparer deux versions pixel à pixel (le jeu est déterministe ici)
 #include "engine/QSFMLLoader.h"
 #include "engine/SourceTemps.h"
 #include "game/AppGame.h"
@@ -22,6 +24,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 #include <ctime>
 #include <vector>
 
@@ -73,6 +76,7 @@ static void BM_FramesActe(benchmark::State& etat)
     const int niveau = Entier("NIVEAU_BENCH", 5);
     const int mesurees = Entier("FRAMES_BENCH", 900);
     const float dt = 1.f / 60.f;
+    const char* images = std::getenv("IMAGES_BENCH");
     for (auto _ : etat)
     {
         std::srand(1);
@@ -86,7 +90,7 @@ static void BM_FramesActe(benchmark::State& etat)
         app.processEvents();
         MyQtSFMLWindow* canvas = fenetre.Canvas();
         // la limite de cadence attendrait : on mesure le temps propre de la frame
-        canvas->setFramerateLimit(0);
+        canvas->FixerLimiteCadence(0);
         canvas->setVerticalSyncEnabled(false);
         const double debutChargement = Maintenant();
         QSFMLLoader chargeur(canvas);
@@ -129,6 +133,9 @@ static void BM_FramesActe(benchmark::State& etat)
             if (!joue)
                 continue;
             ++enJeu;
+            if (images && (enJeu == 60 || enJeu == 300 || enJeu == 540))
+                canvas->Image().getTexture().copyToImage().saveToFile(std::string(images) + "_" +
+                                                                      std::to_string(enJeu) + ".png");
             logique.push_back(t1 - t0);
             dessin.push_back(t2 - t1);
             total.push_back(t2 - t0);

@@ -39,7 +39,7 @@ MyQtSFMLWindow::MyQtSFMLWindow(QWidget* parent, const QPoint& position, const QS
 {
     dureeFrame = 0.f;
     horloge.restart();
-    setFramerateLimit(static_cast<unsigned int>(frequence));
+    FixerLimiteCadence(static_cast<unsigned int>(frequence));
     setVerticalSyncEnabled(true);
     image.create(LARGEUR, HAUTEUR);
 }
@@ -57,7 +57,7 @@ void MyQtSFMLWindow::Initialiser()
 {
     setKeyRepeatEnabled(false);
     // Le canvas garde la fenêtre vidéo qu'il vient de créer ; les réglages s'y appliquent
-    setFramerateLimit(static_cast<unsigned int>(frequence));
+    FixerLimiteCadence(static_cast<unsigned int>(frequence));
     setVerticalSyncEnabled(true);
     setView(VueImage());
     motPause.setFont(GestionnairePolices::Instance()->Police("data/ttf/nisetera.ttf"));
@@ -219,8 +219,11 @@ void MyQtSFMLWindow::Presenter()
 {
     image.display();
     setView(VueImage());
-    clear(sf::Color::Black);
-    draw(sf::Sprite(image.getTexture()));
+    // l'image est opaque : copiée telle quelle, sans mélange ; le noir autour seulement s'il se voit
+    const sf::FloatRect v = getView().getViewport();
+    if (v.left > 0.f || v.top > 0.f || v.width < 1.f || v.height < 1.f)
+        clear(sf::Color::Black);
+    draw(sf::Sprite(image.getTexture()), sf::RenderStates(sf::BlendNone));
 }
 
 void MyQtSFMLWindow::resizeEvent(QResizeEvent* e)
@@ -267,7 +270,7 @@ void MyQtSFMLWindow::SetLimiteFramerate()
     if (ok)
     {
         frequence = valeur;
-        setFramerateLimit(static_cast<unsigned int>(frequence));
+        FixerLimiteCadence(static_cast<unsigned int>(frequence));
     }
 }
 
