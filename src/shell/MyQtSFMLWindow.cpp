@@ -41,7 +41,6 @@ MyQtSFMLWindow::MyQtSFMLWindow(QWidget* parent, const QPoint& position, const QS
     horloge.restart();
     FixerLimiteCadence(static_cast<unsigned int>(frequence));
     setVerticalSyncEnabled(true);
-    image.create(LARGEUR, HAUTEUR);
 }
 
 MyQtSFMLWindow::~MyQtSFMLWindow()
@@ -55,6 +54,8 @@ MyQtSFMLWindow::~MyQtSFMLWindow()
 
 void MyQtSFMLWindow::Initialiser()
 {
+    // l'image du jeu naît avec la fenêtre vidéo, pas avant : rien de lourd ne retarde la fenêtre
+    image.create(LARGEUR, HAUTEUR);
     setKeyRepeatEnabled(false);
     // Le canvas garde la fenêtre vidéo qu'il vient de créer ; les réglages s'y appliquent
     FixerLimiteCadence(static_cast<unsigned int>(frequence));

@@ -40,6 +40,8 @@ void QtSFMLWindow::showEvent(QShowEvent*)
 
 void QtSFMLWindow::paintEvent(QPaintEvent*)
 {
+    if (!initialise)
+        return;
     Actualiser();
     Montrer();
 }
