@@ -170,7 +170,7 @@ TEST(SpriteVisible, MemeImageQueLeTraceEntierAvecMoinsDePixels)
     planche.create(96, 64, sf::Color::Transparent);
     for (unsigned y = 3; y < 14; ++y)
         for (unsigned x = 5; x < 20; ++x)
-            planche.setPixel(x, y, sf::Color(255, 0, 0));
+            planche.setPixel(x, y, sf::Color(255, sf::Uint8(x * 13), sf::Uint8(y * 17))); // un texel décalé se verrait
     for (unsigned y = 20; y < 31; ++y)
         for (unsigned x = 52; x < 90; ++x)
             planche.setPixel(x, y, sf::Color(0, 255, 0, 128));
@@ -203,8 +203,9 @@ TEST(SpriteVisible, MemeImageQueLeTraceEntierAvecMoinsDePixels)
             for (int variante = 0; variante < 4; ++variante)
             {
                 s.FixerImage(ligne, colonne);
+                // (un centre de pixel pile sur le bord d'un carreau prendrait l'un ou l'autre texel voisin)
                 s.FixerPosition(sf::Vector2f(70.3f, 60.6f));
-                s.FixerEchelle(variante >= 1 ? 1.7f : 1.f, variante >= 1 ? 1.3f : 1.f);
+                s.FixerEchelle(variante >= 1 ? 1.75f : 1.f, variante >= 1 ? 1.25f : 1.f);
                 s.Miroir(variante >= 2);
                 s.FixerRotation(variante == 3 ? 33.f : 0.f);
                 s.FixerCouleur(variante == 3 && colonne == 1 ? sf::Color(255, 255, 255, 200) : sf::Color::White);
