@@ -33,7 +33,7 @@ public:
     bool CreerElement(int id, const sf::Vector2f& position, float profondeur, const std::vector<float>& parametres);
     // Le genre figure-t-il dans la table (même si sa classe n'existe pas encore) ?
     static bool GenreConnu(int id);
-    static const int GENRE_BOUCLE = 2014789631;
+    static constexpr int GENRE_BOUCLE = 2014789631;
 
     // Comptes depuis le dernier Vider : éléments rangés, détruits hors niveau, genres inconnus
     struct Comptes

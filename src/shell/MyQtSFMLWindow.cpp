@@ -27,15 +27,8 @@
 
 float MyQtSFMLWindow::dureeFrame = 0.f;
 
-namespace
-{
-// Pas de mouvement le plus long : une frame plus lente (chargement, fenêtre déplacée, dialogue)
-// fait ralentir le jeu plutôt que traverser le décor
-const float DUREE_FRAME_MAX = 1.f / 20.f;
-}
-
 MyQtSFMLWindow::MyQtSFMLWindow(QWidget* parent, const QPoint& position, const QSize& taille)
-    : QtSFMLWindow(parent, position, taille, 0), ecranCourant(0), frequence(60), pause(false), nombreFrames(0)
+    : QtSFMLWindow(parent, position, taille, 0), ecranCourant(0), frequence(60), pause(false), dureeReelle(0.f), nombreFrames(0)
 {
     dureeFrame = 0.f;
     horloge.restart();
@@ -116,11 +109,21 @@ void MyQtSFMLWindow::Actualiser()
 
 void MyQtSFMLWindow::ActualiserLogique()
 {
-    image.clear(sf::Color::Black);
     ChangerEcran();
     RecevoirEvenements();
-    if (!pause)
+    // pas de jeu réguliers : selon la durée de la frame précédente, aucun, un ou plusieurs
+    pasFrame = pause ? 0 : pasJeu.Pas(dureeReelle);
+    // sans pas, l'image précédente reste montrée
+    if (pause || pasFrame > 0)
+        image.clear(sf::Color::Black);
+    if (pause)
     {
+        MoteurInteractif::Instance()->IgnorerEvenements(*this, &evenementsQt);
+        return;
+    }
+    for (int k = 0; k < pasFrame; ++k)
+    {
+        dureeFrame = pasJeu.DureePas();
         MoteurInteractif::Instance()->MettreAJour(*this, &evenementsQt);
         if (Ecran* e = EcranNumero(ecranCourant))
             if (Application* app = e->App())
@@ -128,16 +131,18 @@ void MyQtSFMLWindow::ActualiserLogique()
                 app->temps += dureeFrame;
                 app->Executer();
             }
+        // animations à chaque pas, image tracée au dernier (dans ActualiserDessin)
+        if (k < pasFrame - 1)
+            MoteurGraphique::Instance()->Afficher(image, false);
     }
-    else
-        MoteurInteractif::Instance()->IgnorerEvenements(*this, &evenementsQt);
 }
 
 void MyQtSFMLWindow::ActualiserDessin()
 {
     if (!pause)
     {
-        MoteurGraphique::Instance()->Afficher(image);
+        if (pasFrame > 0)
+            MoteurGraphique::Instance()->Afficher(image);
         MoteurAudio::Instance()->MettreAJour(true);
     }
     else
@@ -150,7 +155,7 @@ void MyQtSFMLWindow::ActualiserDessin()
         image.setView(vue);
         MoteurAudio::Instance()->MettreAJour(false);
     }
-    dureeFrame = std::min(horloge.restart().asSeconds(), DUREE_FRAME_MAX);
+    dureeReelle = horloge.restart().asSeconds();
     ++nombreFrames;
 }
 

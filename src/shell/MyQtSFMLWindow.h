@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Horloge.h"
+#include "engine/PasFixes.h"
 #include "shell/QtSFMLWindow.h"
 
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -19,7 +20,8 @@ public:
     MyQtSFMLWindow(QWidget* parent, const QPoint& position, const QSize& taille);
     ~MyQtSFMLWindow() override;
 
-    // Durée de la frame précédente, en secondes : le pas de tout mouvement
+    // Durée d'un pas de jeu, en secondes : le pas de tout mouvement (fixe ; une frame en joue
+    // aucun, un ou plusieurs selon sa durée réelle)
     static float DureeFrame() { return dureeFrame; }
     // Pour les tests : impose la durée de frame
     static void DefinirDureeFrame(float d) { dureeFrame = d; }
@@ -75,6 +77,9 @@ private:
     int frequence;
     bool pause;
     Horloge horloge;
+    PasFixes pasJeu;
+    float dureeReelle; // durée réelle de la frame précédente
+    int pasFrame = 0;  // pas de jeu joués par la frame en cours
     static float dureeFrame;
     unsigned long nombreFrames;
     sf::RenderTexture image;

@@ -2,6 +2,7 @@
 
 #include "engine/MoteurAudio.h"
 #include "engine/MoteurGraphique.h"
+#include "engine/PasFixes.h"
 #include "engine/SourceTemps.h"
 #include "game/AppGame.h"
 #include "game/GameOptions.h"
@@ -21,7 +22,8 @@
 // Joueur scripté d'une partie entière : il suit la route du niveau courant
 // (tests/integration/routes/<n>.route, relue à chaque début ou reprise du niveau) ; sans route,
 // droite tenue et saut dès que le héros piétine. Chaque frame passe par l'état de jeu, l'affichage
-// et l'horloge d'essai, avec la durée de frame choisie.
+// et l'horloge d'essai, avec la durée de frame choisie, découpée en pas de jeu comme dans la vraie
+// fenêtre.
 struct Pilote
 {
     const float DT;
@@ -35,11 +37,12 @@ struct Pilote
     Route route;
     int niveauRoute = -1;
     std::string erreurRoute;
+    PasFixes pasJeu;
 
     Pilote(int choixHeros, int niveau, float dt = 1.f / 60.f) : DT(dt), choix(choixHeros)
     {
         SourceTemps::Manuel(true);
-        MyQtSFMLWindow::DefinirDureeFrame(DT);
+        MyQtSFMLWindow::DefinirDureeFrame(pasJeu.DureePas());
         GameOptions::Instance()->DefinirHerosChoisi(choixHeros);
         GameOptions::Instance()->DefinirNiveauChoisi(niveau);
         cible.create(640, 480);
@@ -63,19 +66,25 @@ struct Pilote
     // Une frame : les commandes de la route si la partie les prend, puis tout le jeu
     void Frame()
     {
-        const bool enJeu = app->Scene().EtatScene() == SCENE_JEU;
-        if (enJeu && !enJeuAvant)
-            CommencerNiveau();
-        enJeuAvant = enJeu;
-        if (enJeu && heros && !heros->CommandesBloquees())
+        const int pas = pasJeu.Pas(DT);
+        for (int k = 0; k < pas; ++k)
         {
-            route.Appliquer(*heros, TempsNiveau(), DT);
-            sauts = route.Sauts();
+            const bool enJeu = app->Scene().EtatScene() == SCENE_JEU;
+            if (enJeu && !enJeuAvant)
+                CommencerNiveau();
+            enJeuAvant = enJeu;
+            if (enJeu && heros && !heros->CommandesBloquees())
+            {
+                route.Appliquer(*heros, TempsNiveau(), pasJeu.DureePas());
+                sauts = route.Sauts();
+            }
+            app->temps += pasJeu.DureePas();
+            app->Executer();
+            // une image tracée sur « traceTous » : le reste du passage graphique (animations) a lieu à
+            // chaque pas
+            const bool tracer = k == pas - 1 && (traceTous <= 1 || frame % traceTous == 0);
+            MoteurGraphique::Instance()->Afficher(cible, tracer);
         }
-        app->temps += DT;
-        app->Executer();
-        // une image tracée sur « traceTous » : le reste du passage graphique (animations) a lieu à chaque frame
-        MoteurGraphique::Instance()->Afficher(cible, traceTous <= 1 || frame % traceTous == 0);
         SourceTemps::Avancer(sf::seconds(DT));
         ++frame;
     }

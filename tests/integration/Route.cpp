@@ -266,14 +266,16 @@ void Route::Appliquer(Heros& h, float t, float)
     else
         h.SansDirection();
 
-    // saut automatique quand le héros piétine dans le sens tenu
-    if (t - tRepere > 0.4f)
+    // saut automatique quand le héros piétine dans le sens tenu ; relevés sur une grille de 0,4 s
+    // (mêmes instants à toute cadence)
+    const float case04 = std::floor(t / 0.4f + 1e-3f);
+    if (case04 != tRepere)
     {
         if (automatique && sens != 0 && !phaseCharge && (h.position.x - xRepere) * float(sens) < 24.f &&
             t - debutSaut > 0.9f)
             Sauter(t, 0.35f);
         xRepere = h.position.x;
-        tRepere = t;
+        tRepere = case04;
     }
     if (appui)
         h.AppuiSaut();

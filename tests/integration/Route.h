@@ -63,6 +63,6 @@ private:
     int phaseCharge = 0, appuisRestants = 0;
     float tPhase = 0.f, tAppui = 0.f;
     // piétinement
-    float xRepere = 0.f, tRepere = 0.f;
+    float xRepere = 0.f, tRepere = 0.f; // tRepere : case de la grille de 0,4 s
     int sauts = 0;
 };

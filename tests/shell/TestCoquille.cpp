@@ -6,6 +6,7 @@
 #include "engine/GestionnaireControleurs.h"
 #include "engine/MoteurGraphique.h"
 #include "engine/SourceTemps.h"
+#include "screens/Application.h"
 #include "screens/Ecran.h"
 #include "shell/MenuDialogControleur.h"
 #include "shell/MenuDialogVolume.h"
@@ -125,14 +126,34 @@ TEST_F(Coquille, CochesDesControleursSuiventLeControleurChoisi)
     EXPECT_FALSE(manette->isChecked());
 }
 
-TEST_F(Coquille, FrameMesureSaDureeEtChangeDEcranAuDebutDeLaSuivante)
+TEST_F(Coquille, FrameJoueDesPasReguliersEtChangeDEcranAuDebutDeLaSuivante)
 {
     SourceTemps::Manuel(true);
     MyQtSFMLWindow::DefinirDureeFrame(0.f);
     canvas()->Actualiser();
-    SourceTemps::Avancer(sf::milliseconds(20));
-    canvas()->Actualiser();
-    EXPECT_NEAR(MyQtSFMLWindow::DureeFrame(), 0.02f, 1e-6);
+    Application* app = canvas()->EcranNumero(0)->App();
+    ASSERT_NE(app, nullptr);
+    const float t0 = app->temps;
+    // cinq frames de 20 ms : six pas de 1/60 s, le reste de chaque frame passe à la suivante
+    for (int i = 0; i < 6; ++i)
+    {
+        SourceTemps::Avancer(sf::milliseconds(20));
+        canvas()->Actualiser();
+    }
+    EXPECT_NEAR(MyQtSFMLWindow::DureeFrame(), 1.f / 60.f, 1e-6);
+    EXPECT_NEAR(app->temps - t0, 0.1f, 1e-4);
+    // à 8 ms la frame, une sur deux ne joue aucun pas ; le temps de jeu suit le temps réel
+    const float t1 = app->temps;
+    int sansPas = 0;
+    for (int i = 0; i < 12; ++i)
+    {
+        const float avant = app->temps;
+        SourceTemps::Avancer(sf::milliseconds(8));
+        canvas()->Actualiser();
+        sansPas += app->temps == avant;
+    }
+    EXPECT_GE(sansPas, 5);
+    EXPECT_NEAR(app->temps - t1, 0.1f, 0.02f);
 
     Ecran::DemanderEcran(canvas()->EcranCourant()); // son propre écran : aucun changement
     canvas()->Actualiser();
@@ -149,18 +170,24 @@ TEST_F(Coquille, FrameMesureSaDureeEtChangeDEcranAuDebutDeLaSuivante)
 TEST_F(Coquille, EnPauseRienNeBougeEtLesEvenementsSontPerdus)
 {
     Compteur c;
-    canvas()->Actualiser();
+    SourceTemps::Manuel(true);
+    auto frame = [&] {
+        SourceTemps::Avancer(sf::seconds(1.f / 60.f));
+        canvas()->Actualiser();
+    };
+    frame();
+    frame();
     const int dessins = c.dessins;
     EXPECT_GE(c.synchros, 1);
     canvas()->Interrompre(true);
     const int synchros = c.synchros, animations = c.animations;
-    canvas()->Actualiser();
-    canvas()->Actualiser();
+    frame();
+    frame();
     EXPECT_EQ(c.synchros, synchros);
     EXPECT_EQ(c.animations, animations);
     EXPECT_GT(c.dessins, dessins); // l'image est redessinée
     canvas()->Interrompre(false);
-    canvas()->Actualiser();
+    frame();
     EXPECT_GT(c.synchros, synchros);
 }
 
@@ -420,7 +447,7 @@ TEST_F(Coquille, ToucheInhabituelleDefinieDansLaBoitePuisJouee)
         for (int i = 0; i < n; ++i)
         {
             canvas()->Actualiser();
-            SourceTemps::Avancer(sf::milliseconds(16));
+            SourceTemps::Avancer(sf::milliseconds(17));
         }
     };
     GameOptions::Instance()->DefinirNiveauChoisi(1);
