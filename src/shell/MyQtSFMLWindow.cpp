@@ -21,6 +21,7 @@
 #include <QInputDialog>
 
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Window/Context.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -225,11 +226,43 @@ void MyQtSFMLWindow::Presenter()
 {
     image.display();
     setView(VueImage());
-    // l'image est opaque : copiée telle quelle, sans mélange ; le noir autour seulement s'il se voit
+    // le noir autour seulement s'il se voit
     const sf::FloatRect v = getView().getViewport();
     if (v.left > 0.f || v.top > 0.f || v.width < 1.f || v.height < 1.f)
         clear(sf::Color::Black);
+    if (CopierImage(v))
+        return;
+    // l'image est opaque : copiée telle quelle, sans mélange
     draw(sf::Sprite(image.getTexture()), sf::RenderStates(sf::BlendNone));
+}
+
+bool MyQtSFMLWindow::CopierImage(const sf::FloatRect& zone)
+{
+    // copie directe des pixels de l'image vers la fenêtre (agrandie sans lissage) : bien moins de
+    // travail qu'un sprite plein écran en rendu logiciel
+    using Lier = void (*)(unsigned int, unsigned int);
+    using Copier = void (*)(int, int, int, int, int, int, int, int, unsigned int, unsigned int);
+    using Lire = void (*)(unsigned int, int*);
+    static const Lier lier = reinterpret_cast<Lier>(sf::Context::getFunction("glBindFramebuffer"));
+    static const Copier copier = reinterpret_cast<Copier>(sf::Context::getFunction("glBlitFramebuffer"));
+    static const Lire lire = reinterpret_cast<Lire>(sf::Context::getFunction("glGetIntegerv"));
+    const unsigned int LECTURE = 0x8CA8, ECRITURE = 0x8CA9, LIAISON = 0x8CA6, COULEUR = 0x4000, PROCHE = 0x2600;
+    if (!lier || !copier || !lire || !image.setActive(true))
+        return false;
+    int source = 0;
+    lire(LIAISON, &source);
+    if (source == 0 || !setActive(true))
+        return false;
+    const sf::Vector2u t = sf::RenderWindow::getSize();
+    const int x0 = int(std::lround(zone.left * float(t.x))), x1 = int(std::lround((zone.left + zone.width) * float(t.x)));
+    // en bas à gauche pour OpenGL
+    const int y0 = int(std::lround((1.f - zone.top - zone.height) * float(t.y)));
+    const int y1 = int(std::lround((1.f - zone.top) * float(t.y)));
+    lier(LECTURE, unsigned(source));
+    lier(ECRITURE, 0);
+    copier(0, 0, LARGEUR, HAUTEUR, x0, y0, x1, y1, COULEUR, PROCHE);
+    lier(LECTURE, 0);
+    return true;
 }
 
 void MyQtSFMLWindow::resizeEvent(QResizeEvent* e)

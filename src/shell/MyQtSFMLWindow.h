@@ -71,6 +71,8 @@ private:
     void ChangerEcran();
     void RecevoirEvenements();
     sf::View VueImage() const;
+    // Copie l'image dans cette zone de la fenêtre (fractions de sa taille) ; faux si impossible
+    bool CopierImage(const sf::FloatRect& zone);
 
     std::vector<Ecran*> ecrans;
     int ecranCourant;
