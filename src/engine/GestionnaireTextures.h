@@ -2,21 +2,51 @@
 
 #include "engine/Singleton.h"
 
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Texture.hpp>
+#include <SFML/Graphics/Vertex.hpp>
 
 #include <map>
 #include <string>
+#include <tuple>
+#include <vector>
 
-// Cache des textures, par chemin ; chaque fichier est chargé une fois.
+// Cache des textures, par chemin ; chaque fichier est chargé une fois. On retient aussi, par
+// carreaux de CARREAU pixels, où l'image a des pixels visibles : un rectangle de l'image se trace
+// alors par ses seules parties visibles (le rendu logiciel paie chaque pixel couvert, même
+// transparent).
 class GestionnaireTextures : public Singleton<GestionnaireTextures>
 {
     friend class Singleton<GestionnaireTextures>;
 
 public:
+    static constexpr int CARREAU = 16;
+
     sf::Texture& Texture(const std::string& chemin);
     bool Contient(const std::string& chemin) const { return textures.count(chemin) != 0; }
 
+    // Triangles qui couvrent les parties visibles du rectangle r de la texture, en coordonnées
+    // locales d'un sf::Sprite de ce rectangle (vide : rien de visible). Nul quand tracer le
+    // rectangle entier revient au même prix (presque tout visible, rectangle hors de l'image,
+    // texture inconnue).
+    const std::vector<sf::Vertex>* Maillage(const sf::Texture* texture, const sf::IntRect& r);
+
 private:
     GestionnaireTextures() = default;
+
+    struct Occupation
+    {
+        unsigned colonnes = 0, lignes = 0;
+        std::vector<unsigned char> visible; // un octet par carreau, ligne par ligne
+    };
+    struct Maille
+    {
+        bool utile = false;
+        std::vector<sf::Vertex> triangles;
+    };
+    void ConstruireMaille(const Occupation& o, const sf::Vector2u& taille, const sf::IntRect& r, Maille& m) const;
+
     std::map<std::string, sf::Texture> textures;
+    std::map<const sf::Texture*, Occupation> occupations;
+    std::map<std::tuple<const sf::Texture*, int, int, int, int>, Maille> mailles;
 };

@@ -151,7 +151,7 @@ void Sprite::Dessiner(sf::RenderTarget& cible)
 {
     if (!EnClignotement())
     {
-        cible.draw(sprite);
+        Tracer(cible);
         return;
     }
     // image figée (pause) : le clignotement reste où il en était
@@ -163,5 +163,33 @@ void Sprite::Dessiner(sf::RenderTarget& cible)
             phaseClignotement.restart();
     }
     if (montreClignotement)
+        Tracer(cible);
+}
+
+void Sprite::Tracer(sf::RenderTarget& cible) const
+{
+    // hors de la vue : rien à tracer
+    const sf::View& vue = cible.getView();
+    if (vue.getRotation() == 0.f)
+    {
+        const sf::Vector2f c = vue.getCenter(), t = vue.getSize();
+        const sf::FloatRect champ(c.x - std::fabs(t.x) / 2.f, c.y - std::fabs(t.y) / 2.f, std::fabs(t.x), std::fabs(t.y));
+        if (!champ.intersects(sprite.getGlobalBounds()))
+            return;
+    }
+    // les seules parties visibles de la case, quand cela épargne des pixels
+    const std::vector<sf::Vertex>* m =
+        sprite.getColor() == sf::Color::White
+            ? GestionnaireTextures::Instance()->Maillage(sprite.getTexture(), sprite.getTextureRect())
+            : nullptr;
+    if (!m)
+    {
         cible.draw(sprite);
+        return;
+    }
+    if (m->empty())
+        return;
+    sf::RenderStates etats(sprite.getTransform());
+    etats.texture = sprite.getTexture();
+    cible.draw(m->data(), m->size(), sf::Triangles, etats);
 }

@@ -56,6 +56,8 @@ public:
     static void FixerDossierZone(const std::string& dossier);
 
 private:
+    void Tracer(sf::RenderTarget& cible) const;
+
     sf::Sprite sprite;
     std::string fichier;
     bool dansZone;

@@ -70,6 +70,26 @@ void Zone::RetablirVue(sf::RenderTarget& cible) const
         cible.setView(cible.getDefaultView());
 }
 
+void Zone::DessinerCiel(sf::RenderTarget& cible, Sprite* ciel) const
+{
+    cible.setView(cible.getDefaultView());
+    if (!ciel)
+    {
+        cible.clear(sf::Color::Black);
+        return;
+    }
+    const sf::FloatRect b = ciel->SpriteSFML().getGlobalBounds();
+    const sf::Vector2f t = cible.getDefaultView().getSize();
+    if (b.left <= 0.f && b.top <= 0.f && b.left + b.width >= t.x && b.top + b.height >= t.y &&
+        ciel->SpriteSFML().getColor() == sf::Color::White)
+        cible.draw(ciel->SpriteSFML(), sf::RenderStates(sf::BlendNone));
+    else
+    {
+        cible.clear(sf::Color::Black);
+        ciel->Dessiner(cible);
+    }
+}
+
 void Zone::DessinerPlans(sf::RenderTarget& cible, bool triple)
 {
     for (int k = int(vues.size()) - 1; k >= 0; --k)

@@ -38,6 +38,9 @@ protected:
     // Après ce plan, dessiné dans sa vue (nul : aucun)
     virtual void ApresPlan(sf::RenderTarget&, const Sprite*) {}
     void RetablirVue(sf::RenderTarget& cible) const;
+    // Le ciel d'une image opaque, dans la vue d'origine : copié sans mélange s'il couvre toute la
+    // cible, sinon sur un fond noir
+    void DessinerCiel(sf::RenderTarget& cible, Sprite* ciel) const;
     int IndiceVue(const Sprite* s) const;
     sf::Vector2f CentreCamera() const;
 

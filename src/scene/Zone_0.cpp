@@ -31,9 +31,6 @@ void Zone_0::Animer()
 
 void Zone_0::Dessiner(sf::RenderTarget& cible)
 {
-    cible.clear(sf::Color::Black);
-    cible.setView(cible.getDefaultView());
-    if (!sprites.empty())
-        sprites[0]->Dessiner(cible);
+    DessinerCiel(cible, sprites.empty() ? nullptr : sprites[0]);
     RetablirVue(cible);
 }

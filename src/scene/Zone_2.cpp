@@ -35,9 +35,6 @@ void Zone_2::Animer()
 
 void Zone_2::Dessiner(sf::RenderTarget& cible)
 {
-    cible.clear(sf::Color::Black);
-    cible.setView(cible.getDefaultView());
-    if (!sprites.empty())
-        sprites[0]->Dessiner(cible);
+    DessinerCiel(cible, sprites.empty() ? nullptr : sprites[0]);
     DessinerPlans(cible, false);
 }

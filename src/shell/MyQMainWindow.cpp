@@ -8,30 +8,36 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QScreen>
 
 #include <algorithm>
 
-MyQMainWindow::MyQMainWindow() : QMainWindow(nullptr), facteur(1), pleinEcran(false)
+MyQMainWindow::MyQMainWindow() : QMainWindow(nullptr), canvas(nullptr), facteur(1), pleinEcran(false)
 {
     setWindowTitle("Vanto & Tormundo SFML");
     setWindowIcon(QIcon("data/ico/icone.png"));
     setFocusPolicy(Qt::NoFocus);
 
-    canvas = new MyQtSFMLWindow(this, QPoint(0, 0), QSize(640, 480));
-    setCentralWidget(canvas);
-    canvas->setFocus();
+    // Le canvas ouvre le rendu graphique (long en rendu logiciel) : la fenêtre se montre d'abord
+    // avec un fond noir à sa place, le canvas vient juste après (ou dès qu'on le demande)
+    support = new QWidget(this);
+    support->setAutoFillBackground(true);
+    QPalette noir = support->palette();
+    noir.setColor(QPalette::Window, Qt::black);
+    support->setPalette(noir);
+    setCentralWidget(support);
 
     QMenu* fichier = menuBar()->addMenu("Fichier");
     QAction* redemarrer = fichier->addAction(QString::fromUtf8("Redémarrer"));
     redemarrer->setShortcut(QKeySequence("Ctrl+R"));
-    connect(redemarrer, SIGNAL(triggered()), canvas, SLOT(Redemarrer()));
+    connect(redemarrer, &QAction::triggered, this, [this] { Canvas()->Redemarrer(); });
     QAction* pause = fichier->addAction("Mettre en pause");
     pause->setShortcut(QKeySequence("Ctrl+P"));
     pause->setCheckable(true);
     pause->setChecked(false);
-    connect(pause, SIGNAL(toggled(bool)), canvas, SLOT(Interrompre(bool)));
-    connect(canvas, SIGNAL(en_pause(bool)), pause, SLOT(setChecked(bool)));
+    connect(pause, &QAction::toggled, this, [this](bool b) { Canvas()->Interrompre(b); });
+    actionPause = pause;
     fichier->addSeparator();
     QAction* quitter = fichier->addAction("Quitter");
     quitter->setShortcut(QKeySequence("Ctrl+Q"));
@@ -41,9 +47,9 @@ MyQMainWindow::MyQMainWindow() : QMainWindow(nullptr), facteur(1), pleinEcran(fa
     QAction* synchro = video->addAction("Synchro verticale");
     synchro->setCheckable(true);
     synchro->setChecked(true);
-    connect(synchro, SIGNAL(toggled(bool)), canvas, SLOT(ActiverSynchroVerticale(bool)));
+    connect(synchro, &QAction::toggled, this, [this](bool b) { Canvas()->ActiverSynchroVerticale(b); });
     QAction* frequence = video->addAction("Frequence d'affichage");
-    connect(frequence, SIGNAL(triggered()), canvas, SLOT(SetLimiteFramerate()));
+    connect(frequence, &QAction::triggered, this, [this] { Canvas()->SetLimiteFramerate(); });
     video->addSeparator();
     QMenu* taille = video->addMenu("Taille");
     auto* groupe = new QActionGroup(this);
@@ -65,10 +71,10 @@ MyQMainWindow::MyQMainWindow() : QMainWindow(nullptr), facteur(1), pleinEcran(fa
     QAction* desactiver = audio->addAction("Desactiver");
     desactiver->setCheckable(true);
     desactiver->setChecked(false);
-    connect(desactiver, SIGNAL(toggled(bool)), canvas, SLOT(DesactiverSon(bool)));
+    connect(desactiver, &QAction::toggled, this, [this](bool b) { Canvas()->DesactiverSon(b); });
     QAction* volumes = audio->addAction("Volumes");
     volumes->setShortcut(QKeySequence("Ctrl+V"));
-    connect(volumes, SIGNAL(triggered()), canvas, SLOT(OuvrirMenuVolume()));
+    connect(volumes, &QAction::triggered, this, [this] { Canvas()->OuvrirMenuVolume(); });
 
     QMenu* controleurs = menuBar()->addMenu(QString::fromUtf8("Contrôleurs"));
     actionClavier = controleurs->addAction("Clavier");
@@ -77,14 +83,14 @@ MyQMainWindow::MyQMainWindow() : QMainWindow(nullptr), facteur(1), pleinEcran(fa
     actionManette = controleurs->addAction("Manette");
     actionManette->setCheckable(true);
     actionManette->setChecked(false);
-    connect(actionClavier, SIGNAL(triggered()), canvas, SLOT(ChoisirClavier()));
+    connect(actionClavier, &QAction::triggered, this, [this] { Canvas()->ChoisirClavier(); });
     connect(actionClavier, SIGNAL(triggered()), this, SLOT(ClavierChoisi()));
-    connect(actionManette, SIGNAL(triggered()), canvas, SLOT(ChoisirManette()));
+    connect(actionManette, &QAction::triggered, this, [this] { Canvas()->ChoisirManette(); });
     connect(actionManette, SIGNAL(triggered()), this, SLOT(ManetteChoisie()));
     controleurs->addSeparator();
     QAction* configurer = controleurs->addAction("Configurer");
     configurer->setShortcut(QKeySequence("Ctrl+C"));
-    connect(configurer, SIGNAL(triggered()), canvas, SLOT(OuvrirMenuControleur()));
+    connect(configurer, &QAction::triggered, this, [this] { Canvas()->OuvrirMenuControleur(); });
 
     QMenu* aide = menuBar()->addMenu("Aide");
     QAction* aPropos = aide->addAction("A propos de Qt");
@@ -106,10 +112,43 @@ int MyQMainWindow::HauteurBarre(int largeur) const
     return std::max(h, barre->minimumSizeHint().height());
 }
 
+MyQtSFMLWindow* MyQMainWindow::Canvas()
+{
+    if (!canvas)
+        CreerCanvas();
+    return canvas;
+}
+
+QWidget* MyQMainWindow::Centre() const
+{
+    return canvas ? static_cast<QWidget*>(canvas) : support;
+}
+
+void MyQMainWindow::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!canvas)
+        QMetaObject::invokeMethod(this, [this] { Canvas(); }, Qt::QueuedConnection);
+}
+
+void MyQMainWindow::CreerCanvas()
+{
+    const QSize taille = support->size();
+    canvas = new MyQtSFMLWindow(this, QPoint(0, 0), QSize(MyQtSFMLWindow::LARGEUR, MyQtSFMLWindow::HAUTEUR));
+    connect(canvas, SIGNAL(en_pause(bool)), actionPause, SLOT(setChecked(bool)));
+    canvas->setFixedSize(pleinEcran ? taille
+                                    : QSize(MyQtSFMLWindow::LARGEUR * facteur, MyQtSFMLWindow::HAUTEUR * facteur));
+    setCentralWidget(canvas); // le fond noir s'en va
+    support = nullptr;
+    if (isVisible())
+        canvas->show();
+    canvas->setFocus();
+}
+
 void MyQMainWindow::AjusterTaille()
 {
     const QSize image(MyQtSFMLWindow::LARGEUR * facteur, MyQtSFMLWindow::HAUTEUR * facteur);
-    canvas->setFixedSize(image);
+    Centre()->setFixedSize(image);
     setFixedSize(image.width(), image.height() + HauteurBarre(image.width()));
 }
 
@@ -134,7 +173,7 @@ void MyQMainWindow::BasculerPleinEcran(bool plein)
         menuBar()->hide();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        canvas->setFixedSize(ecran.size());
+        Centre()->setFixedSize(ecran.size());
         setWindowState(windowState() | Qt::WindowFullScreen);
         // sans gestionnaire de fenêtres, l'état seul ne suffit pas
         setGeometry(ecran);
@@ -146,7 +185,7 @@ void MyQMainWindow::BasculerPleinEcran(bool plein)
         AjusterTaille();
         move(positionFenetre);
     }
-    canvas->setFocus();
+    Centre()->setFocus();
 }
 
 // Les coches suivent toujours le contrôleur choisi, même si l'on reclique sur l'actif

@@ -13,7 +13,8 @@ class MyQMainWindow : public QMainWindow
 public:
     MyQMainWindow();
 
-    MyQtSFMLWindow* Canvas() const { return canvas; }
+    // Le canvas du jeu, créé à la première demande (ou juste après l'apparition de la fenêtre)
+    MyQtSFMLWindow* Canvas();
     int Facteur() const { return facteur; }
     bool PleinEcran() const { return pleinEcran; }
     // Hauteur de la barre de menus pour une largeur de fenêtre donnée
@@ -28,10 +29,18 @@ private slots:
     void ClavierChoisi();
     void ManetteChoisie();
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
     void AjusterTaille();
+    void CreerCanvas();
+    // Ce qui occupe le centre : le canvas, ou le fond noir qui l'attend
+    QWidget* Centre() const;
 
     MyQtSFMLWindow* canvas;
+    QWidget* support;
+    QAction* actionPause;
     QAction* actionClavier;
     QAction* actionManette;
     QAction* actionsTaille[4];

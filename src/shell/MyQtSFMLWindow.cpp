@@ -21,6 +21,7 @@
 #include <QInputDialog>
 
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Window/Context.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -32,9 +33,8 @@ MyQtSFMLWindow::MyQtSFMLWindow(QWidget* parent, const QPoint& position, const QS
 {
     dureeFrame = 0.f;
     horloge.restart();
-    setFramerateLimit(static_cast<unsigned int>(frequence));
+    FixerLimiteCadence(static_cast<unsigned int>(frequence));
     setVerticalSyncEnabled(true);
-    image.create(LARGEUR, HAUTEUR);
 }
 
 MyQtSFMLWindow::~MyQtSFMLWindow()
@@ -48,9 +48,11 @@ MyQtSFMLWindow::~MyQtSFMLWindow()
 
 void MyQtSFMLWindow::Initialiser()
 {
+    // l'image du jeu naît avec la fenêtre vidéo, pas avant : rien de lourd ne retarde la fenêtre
+    image.create(LARGEUR, HAUTEUR);
     setKeyRepeatEnabled(false);
     // Le canvas garde la fenêtre vidéo qu'il vient de créer ; les réglages s'y appliquent
-    setFramerateLimit(static_cast<unsigned int>(frequence));
+    FixerLimiteCadence(static_cast<unsigned int>(frequence));
     setVerticalSyncEnabled(true);
     setView(VueImage());
     motPause.setFont(GestionnairePolices::Instance()->Police("data/ttf/nisetera.ttf"));
@@ -102,33 +104,50 @@ void MyQtSFMLWindow::ChangerEcran()
 
 void MyQtSFMLWindow::Actualiser()
 {
+    ActualiserLogique();
+    ActualiserDessin();
+}
+
+void MyQtSFMLWindow::ActualiserLogique()
+{
     ChangerEcran();
     RecevoirEvenements();
     // pas de jeu réguliers : selon la durée de la frame précédente, aucun, un ou plusieurs
-    const int pas = pause ? 0 : pasJeu.Pas(dureeReelle);
+    pasFrame = pause ? 0 : pasJeu.Pas(dureeReelle);
     // sans pas, l'image précédente reste montrée
-    if (pause || pas > 0)
+    if (pause || pasFrame > 0)
         image.clear(sf::Color::Black);
+    if (pause)
+    {
+        MoteurInteractif::Instance()->IgnorerEvenements(*this, &evenementsQt);
+        return;
+    }
+    for (int k = 0; k < pasFrame; ++k)
+    {
+        dureeFrame = pasJeu.DureePas();
+        MoteurInteractif::Instance()->MettreAJour(*this, &evenementsQt);
+        if (Ecran* e = EcranNumero(ecranCourant))
+            if (Application* app = e->App())
+            {
+                app->temps += dureeFrame;
+                app->Executer();
+            }
+        // animations à chaque pas, image tracée au dernier (dans ActualiserDessin)
+        if (k < pasFrame - 1)
+            MoteurGraphique::Instance()->Afficher(image, false);
+    }
+}
+
+void MyQtSFMLWindow::ActualiserDessin()
+{
     if (!pause)
     {
-        for (int k = 0; k < pas; ++k)
-        {
-            dureeFrame = pasJeu.DureePas();
-            MoteurInteractif::Instance()->MettreAJour(*this, &evenementsQt);
-            if (Ecran* e = EcranNumero(ecranCourant))
-                if (Application* app = e->App())
-                {
-                    app->temps += dureeFrame;
-                    app->Executer();
-                }
-            // animations à chaque pas, image tracée au dernier
-            MoteurGraphique::Instance()->Afficher(image, k == pas - 1);
-        }
+        if (pasFrame > 0)
+            MoteurGraphique::Instance()->Afficher(image);
         MoteurAudio::Instance()->MettreAJour(true);
     }
     else
     {
-        MoteurInteractif::Instance()->IgnorerEvenements(*this, &evenementsQt);
         MoteurGraphique::Instance()->AfficherFige(image);
         // le mot PAUSE au milieu, sans toucher à la vue que l'image figée réutilisera
         const sf::View vue = image.getView();
@@ -207,8 +226,43 @@ void MyQtSFMLWindow::Presenter()
 {
     image.display();
     setView(VueImage());
-    clear(sf::Color::Black);
-    draw(sf::Sprite(image.getTexture()));
+    // le noir autour seulement s'il se voit
+    const sf::FloatRect v = getView().getViewport();
+    if (v.left > 0.f || v.top > 0.f || v.width < 1.f || v.height < 1.f)
+        clear(sf::Color::Black);
+    if (CopierImage(v))
+        return;
+    // l'image est opaque : copiée telle quelle, sans mélange
+    draw(sf::Sprite(image.getTexture()), sf::RenderStates(sf::BlendNone));
+}
+
+bool MyQtSFMLWindow::CopierImage(const sf::FloatRect& zone)
+{
+    // copie directe des pixels de l'image vers la fenêtre (agrandie sans lissage) : bien moins de
+    // travail qu'un sprite plein écran en rendu logiciel
+    using Lier = void (*)(unsigned int, unsigned int);
+    using Copier = void (*)(int, int, int, int, int, int, int, int, unsigned int, unsigned int);
+    using Lire = void (*)(unsigned int, int*);
+    static const Lier lier = reinterpret_cast<Lier>(sf::Context::getFunction("glBindFramebuffer"));
+    static const Copier copier = reinterpret_cast<Copier>(sf::Context::getFunction("glBlitFramebuffer"));
+    static const Lire lire = reinterpret_cast<Lire>(sf::Context::getFunction("glGetIntegerv"));
+    const unsigned int LECTURE = 0x8CA8, ECRITURE = 0x8CA9, LIAISON = 0x8CA6, COULEUR = 0x4000, PROCHE = 0x2600;
+    if (!lier || !copier || !lire || !image.setActive(true))
+        return false;
+    int source = 0;
+    lire(LIAISON, &source);
+    if (source == 0 || !setActive(true))
+        return false;
+    const sf::Vector2u t = sf::RenderWindow::getSize();
+    const int x0 = int(std::lround(zone.left * float(t.x))), x1 = int(std::lround((zone.left + zone.width) * float(t.x)));
+    // en bas à gauche pour OpenGL
+    const int y0 = int(std::lround((1.f - zone.top - zone.height) * float(t.y)));
+    const int y1 = int(std::lround((1.f - zone.top) * float(t.y)));
+    lier(LECTURE, unsigned(source));
+    lier(ECRITURE, 0);
+    copier(0, 0, LARGEUR, HAUTEUR, x0, y0, x1, y1, COULEUR, PROCHE);
+    lier(LECTURE, 0);
+    return true;
 }
 
 void MyQtSFMLWindow::resizeEvent(QResizeEvent* e)
@@ -255,7 +309,7 @@ void MyQtSFMLWindow::SetLimiteFramerate()
     if (ok)
     {
         frequence = valeur;
-        setFramerateLimit(static_cast<unsigned int>(frequence));
+        FixerLimiteCadence(static_cast<unsigned int>(frequence));
     }
 }
 

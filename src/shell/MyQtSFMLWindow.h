@@ -33,8 +33,10 @@ public:
     // Nombre de frames jouées depuis la création (mesure de la cadence)
     unsigned long NombreFrames() const { return nombreFrames; }
 
-    // Une frame complète (appelée par l'événement de peinture)
+    // Une frame complète (appelée par l'événement de peinture) : la logique, puis le dessin dans l'image
     void Actualiser() override;
+    void ActualiserLogique();
+    void ActualiserDessin();
 
     // L'image du jeu : toujours 640 × 480, montrée agrandie d'un facteur entier, centrée
     static const int LARGEUR = 640, HAUTEUR = 480;
@@ -69,6 +71,8 @@ private:
     void ChangerEcran();
     void RecevoirEvenements();
     sf::View VueImage() const;
+    // Copie l'image dans cette zone de la fenêtre (fractions de sa taille) ; faux si impossible
+    bool CopierImage(const sf::FloatRect& zone);
 
     std::vector<Ecran*> ecrans;
     int ecranCourant;
@@ -77,6 +81,7 @@ private:
     Horloge horloge;
     PasFixes pasJeu;
     float dureeReelle; // durée réelle de la frame précédente
+    int pasFrame = 0;  // pas de jeu joués par la frame en cours
     static float dureeFrame;
     unsigned long nombreFrames;
     sf::RenderTexture image;

@@ -1,9 +1,12 @@
 #include "shell/QtSFMLWindow.h"
 
+#include "engine/SourceTemps.h"
 #include "shell/TraducteurTouches.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+#include <SFML/System/Sleep.hpp>
 
 #include <cmath>
 
@@ -37,9 +40,38 @@ void QtSFMLWindow::showEvent(QShowEvent*)
 
 void QtSFMLWindow::paintEvent(QPaintEvent*)
 {
+    if (!initialise)
+        return;
     Actualiser();
+    Montrer();
+}
+
+void QtSFMLWindow::Montrer()
+{
     Presenter();
+    AttendreEcheance();
     display();
+}
+
+void QtSFMLWindow::FixerLimiteCadence(unsigned int images)
+{
+    // la limite de SFML ajoute à chaque image le retard de son réveil : on tient la nôtre
+    sf::RenderWindow::setFramerateLimit(0);
+    periode = images > 0 ? sf::seconds(1.f / float(images)) : sf::Time::Zero;
+    echeance = sf::Time::Zero;
+}
+
+void QtSFMLWindow::AttendreEcheance()
+{
+    // le temps d'essai n'avance pas tout seul : pas d'attente
+    if (periode == sf::Time::Zero || SourceTemps::EstManuel())
+        return;
+    const sf::Time maintenant = SourceTemps::Maintenant();
+    echeance += periode;
+    if (echeance < maintenant - periode || echeance > maintenant + periode)
+        echeance = maintenant;
+    else if (echeance > maintenant)
+        sf::sleep(echeance - maintenant);
 }
 
 void QtSFMLWindow::resizeEvent(QResizeEvent* e)

@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstring>
+
 namespace
 {
 // Planche blanche de 4 × 4 cases de 8 pixels, rangée dans le cache sous un faux chemin
@@ -153,4 +158,67 @@ TEST_F(SpriteTest, ClignotementCacheLePremierTiersDeChaquePeriode)
     s.Clignoter(-1.f);
     Avancer(100.f);
     EXPECT_TRUE(s.EnClignotement());
+}
+
+// Une planche surtout transparente se trace par ses parties visibles : beaucoup moins de pixels
+// couverts, et exactement la même image que le sprite entier, quels que soient la case, l'échelle,
+// le miroir, la rotation ou la couleur
+TEST(SpriteVisible, MemeImageQueLeTraceEntierAvecMoinsDePixels)
+{
+    QTemporaryDir dossier;
+    sf::Image planche;
+    planche.create(96, 64, sf::Color::Transparent);
+    for (unsigned y = 3; y < 14; ++y)
+        for (unsigned x = 5; x < 20; ++x)
+            planche.setPixel(x, y, sf::Color(255, sf::Uint8(x * 13), sf::Uint8(y * 17))); // un texel décalé se verrait
+    for (unsigned y = 20; y < 31; ++y)
+        for (unsigned x = 52; x < 90; ++x)
+            planche.setPixel(x, y, sf::Color(0, 255, 0, 128));
+    planche.setPixel(95, 63, sf::Color(0, 0, 255, 1));
+    const std::string chemin = dossier.path().toStdString() + "/planche.png";
+    ASSERT_TRUE(planche.saveToFile(chemin));
+
+    sf::RenderTexture a, b;
+    ASSERT_TRUE(a.create(200, 150) && b.create(200, 150));
+    Sprite s(chemin, 48, 32, sf::Vector2f(10.f, 7.f));
+    GestionnaireTextures* g = GestionnaireTextures::Instance();
+    const sf::Texture* t = s.SpriteSFML().getTexture();
+    // case (0, 0) : un bloc dans un coin ; case (1, 0) : rien ; hors de l'image : tracé entier
+    const std::vector<sf::Vertex>* m = g->Maillage(t, sf::IntRect(0, 0, 48, 32));
+    ASSERT_NE(m, nullptr);
+    float aire = 0.f;
+    for (std::size_t i = 0; i + 2 < m->size(); i += 3)
+    {
+        const sf::Vector2f u = (*m)[i + 1].position - (*m)[i].position, v = (*m)[i + 2].position - (*m)[i].position;
+        aire += std::fabs(u.x * v.y - u.y * v.x) / 2.f;
+    }
+    EXPECT_LT(aire, 48.f * 32.f / 2.f);
+    ASSERT_NE(g->Maillage(t, sf::IntRect(0, 32, 48, 32)), nullptr);
+    EXPECT_TRUE(g->Maillage(t, sf::IntRect(0, 32, 48, 32))->empty());
+    EXPECT_EQ(g->Maillage(t, sf::IntRect(60, 40, 48, 32)), nullptr);
+
+    int essais = 0;
+    for (int ligne : {0, 1})
+        for (int colonne : {0, 1})
+            for (int variante = 0; variante < 4; ++variante)
+            {
+                s.FixerImage(ligne, colonne);
+                // (un centre de pixel pile sur le bord d'un carreau prendrait l'un ou l'autre texel voisin)
+                s.FixerPosition(sf::Vector2f(70.3f, 60.6f));
+                s.FixerEchelle(variante >= 1 ? 1.75f : 1.f, variante >= 1 ? 1.25f : 1.f);
+                s.Miroir(variante >= 2);
+                s.FixerRotation(variante == 3 ? 33.f : 0.f);
+                s.FixerCouleur(variante == 3 && colonne == 1 ? sf::Color(255, 255, 255, 200) : sf::Color::White);
+                a.clear(sf::Color(30, 60, 90));
+                b.clear(sf::Color(30, 60, 90));
+                s.Dessiner(a);
+                b.draw(s.SpriteSFML());
+                a.display();
+                b.display();
+                const sf::Image ia = a.getTexture().copyToImage(), ib = b.getTexture().copyToImage();
+                EXPECT_EQ(std::memcmp(ia.getPixelsPtr(), ib.getPixelsPtr(), 200 * 150 * 4), 0)
+                    << "case " << ligne << "," << colonne << " variante " << variante;
+                ++essais;
+            }
+    EXPECT_EQ(essais, 16);
 }

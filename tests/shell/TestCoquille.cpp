@@ -500,3 +500,72 @@ TEST_F(Coquille, ToucheInhabituelleDefinieDansLaBoitePuisJouee)
     EXPECT_FALSE(canvas()->EnPause());
     gc->Reinitialiser();
 }
+
+#include <QPixmap>
+#include <QImage>
+
+#include <SFML/Graphics/Image.hpp>
+
+#include <thread>
+
+// L'image du jeu arrive telle quelle dans la fenêtre, pixel pour pixel : à la taille x1, en plein
+// écran (centrée sur du noir) et, si l'écran est assez grand, agrandie deux fois sans lissage
+TEST_F(Coquille, ImageDuJeuCopieeTelleQuelleDansLaFenetre)
+{
+    QScreen* ecran = fenetre->screen();
+    if (!ecran || ecran->depth() < 24)
+        GTEST_SKIP() << "écran de moins de 24 bits";
+    if (!QFile::exists("data/png/accueil/ecran.png"))
+        GTEST_SKIP() << "données non générées";
+    // l'écran titre : une image pleine de couleurs
+    SourceTemps::Manuel(true);
+    Ecran::DemanderEcran(1);
+    for (int i = 0; i < 120; ++i)
+    {
+        SourceTemps::Avancer(sf::milliseconds(16));
+        canvas()->Actualiser();
+        canvas()->Montrer();
+    }
+    auto verifier = [&](const char* cas) {
+        // le temps ne bouge plus : la même image, montrée de nouveau
+        canvas()->Actualiser();
+        canvas()->Montrer();
+        AppQt()->processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        const sf::Image jeu = canvas()->Image().getTexture().copyToImage();
+        const QImage vue = ecran->grabWindow(canvas()->winId()).toImage();
+        const sf::IntRect z = canvas()->ZoneImage();
+        const int f = canvas()->Echelle();
+        int differents = 0, noirs = 0;
+        for (unsigned y = 0; y < 480; y += 3)
+            for (unsigned x = 0; x < 640; x += 3)
+            {
+                const sf::Color a = jeu.getPixel(x, y);
+                const QRgb b = vue.pixel(z.left + int(x) * f + f / 2, z.top + int(y) * f + f / 2);
+                if (a.r != qRed(b) || a.g != qGreen(b) || a.b != qBlue(b))
+                    ++differents;
+                if (a.r + a.g + a.b == 0)
+                    ++noirs;
+            }
+        EXPECT_EQ(differents, 0) << cas;
+        EXPECT_LT(noirs, 160 * 214 / 2) << cas << " : image surtout noire";
+        // autour de l'image : du noir
+        if (z.left > 0)
+        {
+            EXPECT_EQ(vue.pixel(z.left / 2, z.top + 240) & 0xFFFFFF, 0u) << cas;
+        }
+    };
+    verifier("x1");
+    if (ecran->geometry().height() >= 2 * 480 + fenetre->menuBar()->height())
+    {
+        fenetre->DefinirFacteur(2);
+        AppQt()->processEvents();
+        verifier("x2");
+        fenetre->DefinirFacteur(1);
+    }
+    fenetre->BasculerPleinEcran(true);
+    AppQt()->processEvents();
+    verifier("plein écran");
+    fenetre->BasculerPleinEcran(false);
+    AppQt()->processEvents();
+}
