@@ -7,6 +7,14 @@
 
 namespace
 {
+// Un rebord puis un sol très bas : la place de planer
+void Rebord(Banc& b)
+{
+    b.Chaine({{-1000.f, 500.f}, {300.f, 500.f}});
+    b.Sol(2500.f);
+    b.Poser();
+}
+
 // Saut, relâche, nouvel appui : le vol plané commence
 void Planer(Banc& b)
 {
@@ -21,11 +29,8 @@ void Planer(Banc& b)
 
 TEST(Tormundo, PlaneTourneEtSAccrocheAuMur)
 {
-    // un rebord puis un sol très bas : la place de planer
     Banc b(1);
-    b.Chaine({{-1000.f, 500.f}, {300.f, 500.f}});
-    b.Sol(2500.f);
-    b.Poser();
+    Rebord(b);
     Heros& h = *b.heros;
     EXPECT_EQ(h.masse, 175.f);
     Planer(b);
@@ -115,9 +120,7 @@ TEST(Tormundo, AtterritEnGlissadeFreineePuisSeRelevePlusLentQueSoixante)
 TEST(Tormundo, LacherLePlaneRalentitEtTombe)
 {
     Banc b(1);
-    b.Chaine({{-1000.f, 500.f}, {300.f, 500.f}});
-    b.Sol(2500.f);
-    b.Poser();
+    Rebord(b);
     Heros& h = *b.heros;
     Planer(b);
     b.Frames(20, [&] { h.SautMaintenu(); h.SansDirection(); });
@@ -131,9 +134,7 @@ TEST(Tormundo, LacherLePlaneRalentitEtTombe)
 
     // renvoyé par un boss en plein vol plané : il lâche le vol et retombe, même saut tenu
     Banc b2(1);
-    b2.Chaine({{-1000.f, 500.f}, {300.f, 500.f}});
-    b2.Sol(2500.f);
-    b2.Poser();
+    Rebord(b2);
     Heros& h2 = *b2.heros;
     Planer(b2);
     b2.Frames(20, [&] { h2.SautMaintenu(); h2.SansDirection(); });
