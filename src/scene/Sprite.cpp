@@ -178,7 +178,7 @@ void Sprite::Tracer(sf::RenderTarget& cible) const
             return;
     }
     // les seules parties visibles de la case, quand cela épargne des pixels
-    const std::vector<sf::Vertex>* m =
+    const GestionnaireTextures::Maille* m =
         sprite.getColor() == sf::Color::White
             ? GestionnaireTextures::Instance()->Maillage(sprite.getTexture(), sprite.getTextureRect())
             : nullptr;
@@ -187,9 +187,14 @@ void Sprite::Tracer(sf::RenderTarget& cible) const
         cible.draw(sprite);
         return;
     }
-    if (m->empty())
-        return;
     sf::RenderStates etats(sprite.getTransform());
     etats.texture = sprite.getTexture();
-    cible.draw(m->data(), m->size(), sf::Triangles, etats);
+    if (!m->translucides.empty())
+        cible.draw(m->translucides.data(), m->translucides.size(), sf::Triangles, etats);
+    if (m->opaques.empty())
+        return;
+    // carreaux opaques sans mélange, sauf tournés : un texel voisin, transparent, pourrait s'y glisser
+    if (sprite.getRotation() == 0.f && vue.getRotation() == 0.f)
+        etats.blendMode = sf::BlendNone;
+    cible.draw(m->opaques.data(), m->opaques.size(), sf::Triangles, etats);
 }

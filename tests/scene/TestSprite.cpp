@@ -175,6 +175,10 @@ TEST(SpriteVisible, MemeImageQueLeTraceEntierAvecMoinsDePixels)
         for (unsigned x = 52; x < 90; ++x)
             planche.setPixel(x, y, sf::Color(0, 255, 0, 128));
     planche.setPixel(95, 63, sf::Color(0, 0, 255, 1));
+    // case (1, 1) : un bloc opaque de deux carreaux sur deux, bordé d'une frange translucide
+    for (unsigned y = 32; y < 64; ++y)
+        for (unsigned x = 48; x < 84; ++x)
+            planche.setPixel(x, y, sf::Color(sf::Uint8(x * 7), sf::Uint8(y * 5), 90, x < 80 ? 255 : 100));
     const std::string chemin = dossier.path().toStdString() + "/planche.png";
     ASSERT_TRUE(planche.saveToFile(chemin));
 
@@ -184,18 +188,28 @@ TEST(SpriteVisible, MemeImageQueLeTraceEntierAvecMoinsDePixels)
     GestionnaireTextures* g = GestionnaireTextures::Instance();
     const sf::Texture* t = s.SpriteSFML().getTexture();
     // case (0, 0) : un bloc dans un coin ; case (1, 0) : rien ; hors de l'image : tracé entier
-    const std::vector<sf::Vertex>* m = g->Maillage(t, sf::IntRect(0, 0, 48, 32));
+    auto aire = [](const std::vector<sf::Vertex>& m) {
+        float a = 0.f;
+        for (std::size_t i = 0; i + 2 < m.size(); i += 3)
+        {
+            const sf::Vector2f u = m[i + 1].position - m[i].position, v = m[i + 2].position - m[i].position;
+            a += std::fabs(u.x * v.y - u.y * v.x) / 2.f;
+        }
+        return a;
+    };
+    const GestionnaireTextures::Maille* m = g->Maillage(t, sf::IntRect(0, 0, 48, 32));
     ASSERT_NE(m, nullptr);
-    float aire = 0.f;
-    for (std::size_t i = 0; i + 2 < m->size(); i += 3)
-    {
-        const sf::Vector2f u = (*m)[i + 1].position - (*m)[i].position, v = (*m)[i + 2].position - (*m)[i].position;
-        aire += std::fabs(u.x * v.y - u.y * v.x) / 2.f;
-    }
-    EXPECT_LT(aire, 48.f * 32.f / 2.f);
+    EXPECT_TRUE(m->opaques.empty());
+    EXPECT_LT(aire(m->translucides), 48.f * 32.f / 2.f);
     ASSERT_NE(g->Maillage(t, sf::IntRect(0, 32, 48, 32)), nullptr);
-    EXPECT_TRUE(g->Maillage(t, sf::IntRect(0, 32, 48, 32))->empty());
+    EXPECT_TRUE(g->Maillage(t, sf::IntRect(0, 32, 48, 32))->opaques.empty());
+    EXPECT_TRUE(g->Maillage(t, sf::IntRect(0, 32, 48, 32))->translucides.empty());
     EXPECT_EQ(g->Maillage(t, sf::IntRect(60, 40, 48, 32)), nullptr);
+    // les carreaux pleins à part, la frange et le carreau du pixel presque transparent avec les autres
+    m = g->Maillage(t, sf::IntRect(48, 32, 48, 32));
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(aire(m->opaques), 32.f * 32.f);
+    EXPECT_EQ(aire(m->translucides), 16.f * 32.f);
 
     int essais = 0;
     for (int ligne : {0, 1})

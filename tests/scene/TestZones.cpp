@@ -134,14 +134,15 @@ TEST(Zones, DessinDeLaZone1SansImages)
 {
     // plans transparents : seuls le ciel et la mer pleine se voient
     const char* plans[] = {"eau.png", "plan_1.png", "plan_2.png", "nuages.png"};
-    std::vector<sf::Texture> anciennes;
+    std::vector<sf::Image> anciennes;
     for (const char* nom : plans)
     {
-        sf::Texture& t = GestionnaireTextures::Instance()->Texture(std::string("data/png/game/zones/1/background/") + nom);
-        anciennes.push_back(t);
+        const std::string chemin = std::string("data/png/game/zones/1/background/") + nom;
+        const sf::Texture& t = GestionnaireTextures::Instance()->Texture(chemin);
+        anciennes.push_back(t.copyToImage());
         sf::Image vide;
         vide.create(std::max(1u, t.getSize().x), std::max(1u, t.getSize().y), sf::Color::Transparent);
-        ASSERT_TRUE(t.loadFromImage(vide));
+        ASSERT_TRUE(GestionnaireTextures::Instance()->Remplacer(chemin, vide));
     }
     Monde m;
     Zone_1 z(&m.scene);
@@ -163,8 +164,8 @@ TEST(Zones, DessinDeLaZone1SansImages)
     // la vue de la caméra est rendue à la cible
     EXPECT_EQ(rt.getView().getCenter(), sf::Vector2f(1280.f, 240.f));
     for (std::size_t i = 0; i < anciennes.size(); ++i)
-        GestionnaireTextures::Instance()->Texture(std::string("data/png/game/zones/1/background/") + plans[i]) =
-            anciennes[i];
+        GestionnaireTextures::Instance()->Remplacer(std::string("data/png/game/zones/1/background/") + plans[i],
+                                                    anciennes[i]);
 }
 
 // Les musiques réelles sont lues depuis data/ (dossier de travail des tests : la racine)
