@@ -122,5 +122,11 @@ void Zone_1::ApresPlan(sf::RenderTarget& cible, const Sprite* s)
 {
     // la mer pleine sous la terre lointaine, dans la même vue
     if (sprites.size() > 9 && s == sprites[9])
-        cible.draw(rectangleEau);
+    {
+        // opaque : sans mélange, moins cher au rendu logiciel
+        if (rectangleEau.getFillColor().a == 255)
+            cible.draw(rectangleEau, sf::RenderStates(sf::BlendNone));
+        else
+            cible.draw(rectangleEau);
+    }
 }
