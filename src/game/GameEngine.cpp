@@ -153,6 +153,9 @@ void GameEngine::Etape(MyQtSFMLWindow*)
             if (PolygoneScenique* a = dynamic_cast<PolygoneScenique*>(autre))
                 a->ContactHeros(heros);
         }
+        // plus rien sous lui au bout d'un sol sans bord : il tombe au lieu de courir sur l'air
+        else if (heros && heros->AuDelaDeSonSol())
+            heros->Decoller();
 
         // f. validation
         for (PolygoneScenique* p : ps)

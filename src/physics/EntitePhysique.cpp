@@ -150,6 +150,14 @@ void EntitePhysique::Atterrir()
     }
 }
 
+bool EntitePhysique::AuDelaDeSonSol() const
+{
+    if (!sol || (sol->Drapeaux() & SEG_BORD))
+        return false;
+    const float d = Scalaire(sol->Direction(), positionSuivante);
+    return d < sol->ProjA() || d > sol->ProjB();
+}
+
 void EntitePhysique::Decoller()
 {
     sol = nullptr;

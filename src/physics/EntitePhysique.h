@@ -31,6 +31,9 @@ public:
     virtual void ResoudreCollision() = 0;
     virtual void Atterrir();
     virtual void Decoller();
+    // Posé sur un sol sans bord à lui (pièce invisible, plate-forme, lave) dont le centre a passé un
+    // bout : rien d'autre ne le ferait tomber
+    bool AuDelaDeSonSol() const;
     virtual void FixerEchelleTemps(float echelle);
 
     void ReinitialiserForces();

@@ -113,6 +113,8 @@ struct Banc
             if (auto* p = dynamic_cast<PolygoneScenique*>(h.collision.autre))
                 p->ContactHeros(&h);
         }
+        else if (h.AuDelaDeSonSol())
+            h.Decoller();
         for (auto& p : polygones)
             p->ValiderDeplacement();
         for (CercleScenique* c : cercles)

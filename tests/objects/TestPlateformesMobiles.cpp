@@ -417,3 +417,33 @@ TEST(PlateformeInvisible, VueSeulementQuandOnSeTientDessus)
     Etapes(b, 3);
     EXPECT_EQ(Alpha(), 0);
 }
+
+// Un pont de plates-formes invisibles au-dessus du vide : le héros qui court en sort par le bout
+// et tombe, de chaque côté, au lieu de courir sur l'air à la hauteur du pont
+TEST(PlateformeInvisible, AuBoutDuPontLeHerosTombe)
+{
+    for (int choix : {0, 1})
+        for (bool versDroite : {true, false})
+        {
+            Banc b(choix, {1064.f, 300.f});
+            for (int i = 0; i < 8; ++i)
+                Poser(b, new PlateformeInvisible(&b.scene, {1000.f + 16.f * float(i), 500.f}, 10.f, {}));
+            Heros& h = *b.heros;
+            ASSERT_TRUE(::Poser(b)) << choix;
+            const float y = h.position.y;
+            float xFin = 0.f;
+            for (int i = 0; i < 240; ++i)
+            {
+                Etape(b, [&] {
+                    versDroite ? h.Droite() : h.Gauche();
+                    h.SautRelache();
+                });
+                if (h.sol)
+                    xFin = h.position.x;
+            }
+            // le pont va de 992 à 1128 : plus de sol au-delà d'un rayon, et le héros est tombé
+            EXPECT_GT(xFin, 950.f) << choix << versDroite;
+            EXPECT_LT(xFin, 1170.f) << choix << versDroite;
+            EXPECT_GT(h.position.y, y + 500.f) << choix << versDroite;
+        }
+}
