@@ -53,8 +53,10 @@ void Balancier::DeplacerVers(PolygonePhysique& corps, const sf::Vector2f& cible,
         // pas de temps : pas de vitesse à calculer
         corps.forceMoteur.norme = 0.f;
         corps.vitesse.x = corps.vitesse.y = 0.f;
+        corps.deplacementFait = sf::Vector2f(0.f, 0.f);
         return;
     }
+    corps.deplacementFait = cible - corps.position;
     corps.dtCourant = dt;
     corps.positionSuivante = cible;
     corps.vitesse.x = (cible.x - corps.position.x) / dt;

@@ -205,8 +205,15 @@ bool EntitePhysique::ToucheSegments(CerclePhysique* cercle, PolygonePhysique* po
     if (!cercle || !polygone || cercle->fige || !Interagissent(*cercle, *polygone))
         return false;
     Collision& c = cercle->collision;
+    // un polygone déjà déplacé vers le haut pendant cette frame (ascenseur) rattrape par-dessous un corps
+    // en l'air : le test se fait dans son repère, le départ du corps décalé d'autant
+    sf::Vector2f d(0.f, 0.f);
+    if (!cercle->sol && polygone->deplacementFait.y < 0.f)
+        d = polygone->deplacementFait;
+    cercle->position += d;
+    bool capteur = false;
     const std::vector<Segment*>& liste = polygone->Segments();
-    for (std::size_t i = 0; i < liste.size(); ++i)
+    for (std::size_t i = 0; i < liste.size() && !capteur; ++i)
     {
         const Segment& s = *liste[i];
         if (!cercle->TesterSegment(s))
@@ -214,12 +221,14 @@ bool EntitePhysique::ToucheSegments(CerclePhysique* cercle, PolygonePhysique* po
         if (s.Drapeaux() & SEG_CAPTEUR)
         {
             c.indiceCapteur = int(i);
-            return true;
+            capteur = true;
+            continue;
         }
         if (c.t <= c.tTest)
             Retenir(*cercle, polygone, int(i), s, 0.05f);
     }
-    return false;
+    cercle->position -= d;
+    return capteur;
 }
 
 bool EntitePhysique::TouchePolygone(PolygonePhysique* p1, PolygonePhysique* p2)

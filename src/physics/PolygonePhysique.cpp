@@ -3,7 +3,8 @@
 #include "physics/RegistreCorps.h"
 #include "physics/Segment.h"
 
-PolygonePhysique::PolygonePhysique(const sf::Vector2f& point) : EntitePhysique(point), poussable(false)
+PolygonePhysique::PolygonePhysique(const sf::Vector2f& point)
+    : EntitePhysique(point), poussable(false), deplacementFait(0.f, 0.f)
 {
     couche = 2;
     masque = 0x103;

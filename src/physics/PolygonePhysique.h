@@ -23,6 +23,8 @@ public:
     Segment* SegmentNumero(int i) const;
 
     bool poussable;
+    // déplacement déjà fait pendant la frame en cours, avant la détection (plates-formes menées)
+    sf::Vector2f deplacementFait;
 
 protected:
     std::vector<Segment*> segments;

@@ -447,3 +447,36 @@ TEST(PlateformeInvisible, AuBoutDuPontLeHerosTombe)
             EXPECT_GT(h.position.y, y + 500.f) << choix << versDroite;
         }
 }
+
+// Sur l'ascenseur (course de 512 px), le héros saute sans arrêt : qu'elle monte ou descende, il
+// retombe sur la plate-forme et jamais au travers
+TEST(PlateformeMobileMini, SautsSurLAscenseurOnRetombeDessus)
+{
+    Banc b(0, {1000.f, 300.f});
+    auto* m = Poser(b, new PlateformeMobileMini(&b.scene, {1000.f, 900.f}, 10.f, {0.f, 4.f, 0.f}));
+    Heros& h = *b.heros;
+    ASSERT_TRUE(::Poser(b, 600));
+    ASSERT_TRUE(PoseSur(h, *m));
+    int sauts = 0, auTravers = 0, enMontant = 0;
+    float yAvant = m->position.y;
+    for (int i = 0; i < 1200; ++i)
+    {
+        const bool sauter = h.sol && i % 7 == 0;
+        if (sauter)
+        {
+            ++sauts;
+            enMontant += m->position.y < yAvant;
+        }
+        yAvant = m->position.y;
+        Etape(b, [&] {
+            h.SansDirection();
+            sauter ? h.SautMaintenu() : h.SautRelache();
+        });
+        if (h.position.y > m->position.y + 8.f)
+            ++auTravers;
+    }
+    EXPECT_GT(sauts, 10);
+    EXPECT_GT(enMontant, 3);
+    EXPECT_EQ(auTravers, 0);
+    EXPECT_TRUE(PoseSur(h, *m) || !h.sol);
+}
