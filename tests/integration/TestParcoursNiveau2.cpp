@@ -1,7 +1,7 @@
 // Val des Brises, acte 2, et l'acte caché, joués par leurs routes (routes/2.route, routes/99.route) :
 // les deux héros montent par l'ascenseur et passent de tour en tour sur les radeaux ; Vanto prend
 // ensuite la route basse (vrille, grande eau, ressort retourné, vrille verticale, tube) jusqu'au
-// panneau et l'acte 3 suit ; Tormundo prend la route haute, passe les balançoires, enfonce le mur
+// panneau et l'acte 3 suit ; Tormundo prend la route haute, passe les radeaux du lac, enfonce le mur
 // fendu, entre dans le portail, joue l'acte 99 et son portail le ramène à l'acte 3. Aucune mort en
 // route, et chacun reste de 60 à 110 s dans l'acte 2.
 #include "Campagne.h"
