@@ -1,6 +1,7 @@
 // Val des Brises, acte 1, joué par sa route (tests/integration/routes/1.route) : les deux héros
-// montent l'escalier de la falaise et traversent sur les radeaux (ils les attendent), puis Vanto reste
-// sur la route basse (mare, marches), Tormundo monte sur la route haute par la fosse des ressorts ;
+// montent l'escalier de la falaise et traversent sur le radeau suspendu (ils l'attendent), puis Vanto
+// reste sur la route basse (boucle, ravins aux radeaux, mare, marches), Tormundo saute du haut de la
+// tour sur la route haute (îles, radeau de la route haute, île des ressorts, ressort en biais) ;
 // chacun finit l'acte sans mourir en 60 à 110 s de jeu, le bilan compte ses bonus dans le score, puis
 // l'acte 2 se charge.
 #include "Campagne.h"
