@@ -154,8 +154,9 @@ bool EntitePhysique::AuDelaDeSonSol() const
 {
     if (!sol || (sol->Drapeaux() & SEG_BORD))
         return false;
+    // tant que son corps touche encore le bout, il y tient (et passe une fente plus étroite que lui)
     const float d = Scalaire(sol->Direction(), positionSuivante);
-    return d < sol->ProjA() || d > sol->ProjB();
+    return d < sol->ProjA() - rayon || d > sol->ProjB() + rayon;
 }
 
 void EntitePhysique::Decoller()

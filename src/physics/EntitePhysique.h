@@ -31,7 +31,7 @@ public:
     virtual void ResoudreCollision() = 0;
     virtual void Atterrir();
     virtual void Decoller();
-    // Posé sur un sol sans bord à lui (pièce invisible, plate-forme, lave) dont le centre a passé un
+    // Posé sur un sol sans bord à lui (pièce invisible, plate-forme, lave) dont le corps a passé un
     // bout : rien d'autre ne le ferait tomber
     bool AuDelaDeSonSol() const;
     virtual void FixerEchelleTemps(float echelle);
