@@ -216,6 +216,23 @@ TEST(Outils, VerifieEtImage_CodesDeSortie)
     EXPECT_TRUE(sortie.contains("ENFOUIS : anneau")) << sortie.toStdString();
     EXPECT_TRUE(sortie.contains("FIN SANS SOL")) << sortie.toStdString();
     EXPECT_EQ(Outil({"verifie", dossier.path(), "1"}, &sortie), 0) << sortie.toStdString();
+    // un moniteur au pied d'une marche : collé au mur ou à plus d'un héros de lui, bon ; entre les
+    // deux, le héros qui tombe dans la fente s'y coincerait
+    NiveauSource marche;
+    const QString vide(24, '.'), bas = "." + QString(22, '#') + ".";
+    ASSERT_TRUE(SourceNiveau::Lire("numero 3\nacte 3\nlargeur 3072\nhauteur 1024\nzone \"Essai\"\nnumero_zone 1\n"
+                                   "legende\n = sol 10\n # plein 10\nfin\ngrille 4\n" + vide + "\n" +
+                                       "." + QString(10, '.') + QString(12, '#') + ".\n" + "." + QString(10, '=') +
+                                       QString(12, '#') + ".\n" + bas + "\n" + bas + "\nfin\n"
+                                       "objet moniteur_anneaux 1376 736 \"20\"\nobjet moniteur_anneaux 1346 736 \"20\"\n"
+                                       "objet moniteur_anneaux 1316 736 \"20\"\nobjet moniteur_anneaux 700 736 \"20\"\n",
+                                   marche, erreur))
+        << erreur.toStdString();
+    EcrireCarte(dossier.path(), marche);
+    EXPECT_EQ(Outil({"verifie", dossier.path(), "3"}, &sortie), 1) << sortie.toStdString();
+    EXPECT_TRUE(sortie.contains("FENTES : moniteur_anneaux (5000010) (1346, 736) à 40 px d'un mur")) << sortie.toStdString();
+    EXPECT_FALSE(sortie.contains("(1376, 736)") || sortie.contains("(1316, 736)") || sortie.contains("(700, 736)"))
+        << sortie.toStdString();
 
     // l'image : tout le niveau au quart, sans configuration audio
     if (!QFile::exists("data/png/game/zones/1/textures/texture_128.png"))

@@ -475,6 +475,26 @@ bool PremiereSurface(const std::vector<Plateforme*>& terrain, float x, float y0,
     return trouve;
 }
 
+// Largeur de la fente entre le côté d'un moniteur (44 × 64 px) et le premier mur du terrain à sa
+// gauche ou à sa droite (un mur : du terrain à mi-hauteur du moniteur et près de son haut, ce qu'une
+// pente n'a pas) ; -1 sans mur à moins de 96 px. Le terrain se détecte environ 22 px avant une paroi.
+float FenteMoniteur(const std::vector<Plateforme*>& terrain, const sf::Vector2f& p)
+{
+    float plusPetite = -1.f;
+    for (float cote : {-1.f, 1.f})
+        for (float k = 0.f; k <= 96.f; k += 2.f)
+        {
+            const float x = p.x + cote * (22.f + k);
+            if (DansLeTerrain(terrain, sf::Vector2f(x, p.y)) && DansLeTerrain(terrain, sf::Vector2f(x, p.y - 24.f)))
+            {
+                if (plusPetite < 0.f || k + 22.f < plusPetite)
+                    plusPetite = k + 22.f;
+                break;
+            }
+        }
+    return plusPetite;
+}
+
 // Genres qui se vérifient pour l'enfouissement : ce qu'on pose sur le sol ou en l'air
 bool ObjetPose(qint32 id)
 {
@@ -632,6 +652,15 @@ SourceNiveau::Bilan SourceNiveau::Verifier(const QString& dossier, int n)
             const sf::Vector2f p(float(r.x), float(r.y));
             if (DansLeTerrain(terrain, p))
                 b.enterres << NomGenre(CleGenre(r.id)) + " (" + QString::number(r.x) + ", " + QString::number(r.y) + ")";
+            else if (r.id >= 5000010 && r.id <= 5000199)
+            {
+                // une fente où le héros (60 px) descend sans toucher le sol, entre le moniteur et un mur :
+                // il s'y coince, suspendu
+                const float fente = FenteMoniteur(terrain, p);
+                if (fente >= 24.f && fente < 64.f)
+                    b.fentes << NomGenre(CleGenre(r.id)) + " (" + QString::number(r.x) + ", " + QString::number(r.y) +
+                                    QString::fromUtf8(") à ") + QString::number(int(fente)) + " px d'un mur";
+            }
             if (r.id != 1000002)
                 continue;
             // panneau de fin : le sol de sûreté est à y + 48 ; le terrain doit le suivre, plat, sur 1 280 px
@@ -658,7 +687,7 @@ SourceNiveau::Bilan SourceNiveau::Verifier(const QString& dossier, int n)
         b.largeur = scene.Largeur();
         b.hauteur = scene.Hauteur();
         b.bon = b.lisible && b.enTete && b.inconnus.empty() && b.horsNiveau == 0 && b.departSurSol &&
-                b.enterres.isEmpty() && b.finsSansSol.isEmpty();
+                b.enterres.isEmpty() && b.finsSansSol.isEmpty() && b.fentes.isEmpty();
     }
     LevelManager::FixerDossier(ancien);
     return b;
@@ -683,6 +712,8 @@ QString SourceNiveau::DecrireBilan(const Bilan& b)
         s += QString::fromUtf8(", ENFOUIS : ") + b.enterres.join(", ");
     if (!b.finsSansSol.isEmpty())
         s += QString::fromUtf8(", FIN SANS SOL : ") + b.finsSansSol.join(", ");
+    if (!b.fentes.isEmpty())
+        s += QString::fromUtf8(", FENTES : ") + b.fentes.join(", ");
     if (!b.enTete)
         s += QString::fromUtf8(", EN-TÊTE FAUX");
     if (!b.lisible)

@@ -68,6 +68,7 @@ struct Bilan
     int anneaux = 0, checkpoints = 0, fins = 0;
     QStringList enterres;         // objets dont la position est dans le terrain
     QStringList finsSansSol;      // panneaux de fin sans assez de sol plat après eux
+    QStringList fentes;           // moniteurs à moins d'un héros d'un mur : qui tombe entre eux s'y coince
     bool bon = false;
 };
 Bilan Verifier(const QString& dossier, int numero);
