@@ -72,6 +72,7 @@ static void BM_FramesActe(benchmark::State& etat)
     static int argc = 1;
     static char nom[] = "bench";
     static char* argv[] = {nom, nullptr};
+    MyQtSFMLWindow::PreparerRenduLogiciel();
     static QApplication app(argc, argv);
     const int niveau = Entier("NIVEAU_BENCH", 5);
     const int mesurees = Entier("FRAMES_BENCH", 900);

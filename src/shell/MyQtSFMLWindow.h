@@ -25,6 +25,9 @@ public:
     static float DureeFrame() { return dureeFrame; }
     // Pour les tests : impose la durée de frame
     static void DefinirDureeFrame(float d) { dureeFrame = d; }
+    // À appeler avant toute fenêtre : en rendu logiciel (Mesa), l'image se rastérise dans le fil du
+    // jeu plutôt que dans des fils à part (sauf choix de l'utilisateur)
+    static void PreparerRenduLogiciel();
 
     int EcranCourant() const { return ecranCourant; }
     bool EnPause() const { return pause; }

@@ -1,4 +1,5 @@
 #include "shell/MyQMainWindow.h"
+#include "shell/MyQtSFMLWindow.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -11,6 +12,7 @@
 int main(int argc, char** argv)
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    MyQtSFMLWindow::PreparerRenduLogiciel();
     QApplication app(argc, argv);
 
     // Traduction des boîtes de dialogue de Qt seulement
