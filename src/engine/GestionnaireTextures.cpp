@@ -38,7 +38,6 @@ void GestionnaireTextures::Mesurer(const sf::Texture& texture, const sf::Image& 
     // carreaux où un pixel au moins n'est pas transparent, et ceux dont tous les pixels sont opaques
     const sf::Vector2u t = image.getSize();
     Occupation& o = occupations[&texture];
-    o = Occupation();
     o.colonnes = (t.x + CARREAU - 1) / CARREAU;
     o.lignes = (t.y + CARREAU - 1) / CARREAU;
     o.visible.assign(std::size_t(o.colonnes) * o.lignes, OPAQUE);

@@ -2,7 +2,6 @@
 
 #include "engine/Singleton.h"
 
-#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Graphics/Vertex.hpp>
@@ -11,6 +10,8 @@
 #include <string>
 #include <tuple>
 #include <vector>
+
+namespace sf { class Image; }
 
 // Cache des textures, par chemin ; chaque fichier est chargé une fois. On retient aussi, par
 // carreaux de CARREAU pixels, où l'image a des pixels visibles et où elle est pleinement opaque : un

@@ -122,11 +122,5 @@ void Zone_1::ApresPlan(sf::RenderTarget& cible, const Sprite* s)
 {
     // la mer pleine sous la terre lointaine, dans la même vue
     if (sprites.size() > 9 && s == sprites[9])
-    {
-        // opaque : sans mélange, moins cher au rendu logiciel
-        if (rectangleEau.getFillColor().a == 255)
-            cible.draw(rectangleEau, sf::RenderStates(sf::BlendNone));
-        else
-            cible.draw(rectangleEau);
-    }
+        cible.draw(rectangleEau, sf::RenderStates(sf::BlendNone)); // opaque : sans mélange, moins cher
 }
